@@ -23,12 +23,6 @@ namespace {
 
 void tabsToBlanks(std::string& line) { std::replace(line.begin(), line.end(), '\t', ' '); }
 
-bool isRangeMnemonic(std::string_view mnem)
-{
-    return equalsNoCase(mnem, "STRT") || equalsNoCase(mnem, "STOP") || equalsNoCase(mnem, "STEP") ||
-           equalsNoCase(mnem, "NULL");
-}
-
 bool isTitleOf(std::string_view trimmed, char letter)
 {
     return trimmed.size() >= 2 && trimmed[0] == '~' && upperAscii(trimmed[1]) == upperAscii(letter);
@@ -38,6 +32,23 @@ bool isTitleOf(std::string_view trimmed, char letter)
 bool isVersion12(std::string line)
 {
     return platform::leadingNumber(getValue(line)) < 2.0;
+}
+
+// Reads the ~V section for its VERS line: true when the file is LAS 1.2. A ~V without VERS, or no
+// ~V, counts as 2.0. `itemLinesOnly` passes over a VERS line that is not an item line.
+bool preScanVersion12(LineReader& reader, bool itemLinesOnly)
+{
+    if (seekSection(reader, 'V') == 0)
+        return false;
+    platform::Line line;
+    while (reader.next(line)) {
+        const std::string_view t = trimLeftBlanks(line.text);
+        if (!t.empty() && t[0] == '~')
+            return false;
+        if (startsWithNoCase(t, "VERS") && (!itemLinesOnly || classifyLasLine(t) != LineClass::Other))
+            return isVersion12(std::string(t));
+    }
+    return false;
 }
 
 enum class Search { Found, ReachedData, EndOfFile };
@@ -75,6 +86,12 @@ Search findItem(LineReader& reader, std::string_view mnem, char section, bool ve
 }
 
 } // namespace
+
+bool isRangeMnemonic(std::string_view mnem)
+{
+    return equalsNoCase(mnem, "STRT") || equalsNoCase(mnem, "STOP") || equalsNoCase(mnem, "STEP") ||
+           equalsNoCase(mnem, "NULL");
+}
 
 LineClass classifyLasLine(std::string_view line)
 {
@@ -267,19 +284,7 @@ std::string getHeaderItem(const std::string& path, std::string_view mnemonic, st
 
     // Only a ~W query looks at the version. A ~V without VERS counts as 2.0, so that every ~W
     // item of such a file can still be read.
-    bool version12 = false;
-    if (wanted == 'W' && seekSection(reader, 'V') != 0) {
-        platform::Line line;
-        while (reader.next(line)) {
-            const std::string_view t = trimLeftBlanks(line.text);
-            if (!t.empty() && t[0] == '~')
-                break;
-            if (startsWithNoCase(t, "VERS")) {
-                version12 = isVersion12(std::string(t));
-                break;
-            }
-        }
-    }
+    const bool version12 = wanted == 'W' && preScanVersion12(reader, false);
     std::string value, foundUnit;
     switch (findItem(reader, mnemonic, wanted, version12, value, foundUnit)) {
     case Search::Found:
@@ -301,19 +306,7 @@ std::string getHeaderValue(const std::string& path, std::string_view mnemonic, s
     LineReader reader;
     if (!reader.open(path))
         return {};
-    bool version12 = false;
-    if (seekSection(reader, 'V') != 0) {
-        platform::Line line;
-        while (reader.next(line)) {
-            const std::string_view t = trimLeftBlanks(line.text);
-            if (!t.empty() && t[0] == '~')
-                break;
-            if (startsWithNoCase(t, "VERS") && classifyLasLine(t) != LineClass::Other) {
-                version12 = isVersion12(std::string(t));
-                break;
-            }
-        }
-    }
+    const bool version12 = preScanVersion12(reader, true);
     std::string value, foundUnit;
     switch (findItem(reader, mnemonic, 0, version12, value, foundUnit)) {
     case Search::Found:

@@ -40,6 +40,8 @@ using HeaderParts = std::array<std::string, 4>;
 // The trimmed text after the last ":", or the whole trimmed line without ":". Turns the
 // caller's TABs into blanks.
 [[nodiscard]] std::string getDescr(std::string& line);
+// True for the ~W range items STRT, STOP, STEP and NULL (ASCII case ignored).
+[[nodiscard]] bool isRangeMnemonic(std::string_view mnem);
 // Fills the four parts of an item line (true); any other line gives four "" (false).
 bool splitHeaderLine(std::string_view line, HeaderParts& parts);
 

@@ -18,12 +18,6 @@ using platform::trimRightBlanks;
 
 namespace {
 
-bool isRangeMnemonic(std::string_view mnem)
-{
-    return equalsNoCase(mnem, "STRT") || equalsNoCase(mnem, "STOP") || equalsNoCase(mnem, "STEP") ||
-           equalsNoCase(mnem, "NULL");
-}
-
 // Copies `count` bytes (all that remain when count < 0) from `in` to `out`; `out` may be null to
 // skip them.
 bool copyBytes(std::FILE* in, std::FILE* out, std::int64_t count)
