@@ -1,0 +1,421 @@
+#include "functions/Library.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <system_error>
+
+#include "platform/Fields.h"
+#include "platform/LineReader.h"
+#include "platform/Numbers.h"
+#include "platform/Text.h"
+
+namespace corvalet::functions {
+
+using core::TextTable;
+using platform::equalsNoCase;
+using platform::trimBlanks;
+
+namespace {
+
+constexpr std::string_view crlf = "\r\n";
+
+// Collects every line of the reader, trimmed of blanks. False when the input could not be read
+// to its end.
+bool readTrimmedLines(platform::LineReader& reader, std::vector<std::string>& lines)
+{
+    platform::Line line;
+    while (reader.next(line))
+        lines.emplace_back(trimBlanks(line.text));
+    return reader.atEnd();
+}
+
+// "[...]" whose first "]" is its last character; `inner` receives the text between the brackets.
+bool isGroupLine(std::string_view line, std::string_view& inner)
+{
+    if (line.empty() || line.front() != '[')
+        return false;
+    const auto close = line.find(']');
+    if (close == std::string_view::npos || close != line.size() - 1)
+        return false;
+    inner = line.substr(1, close - 1);
+    return true;
+}
+
+// A LAS item line: not empty, not a comment or section title, a "." before the first ":" and not
+// in the first column.
+bool isItemLine(std::string_view line)
+{
+    if (line.empty() || line.front() == '#' || line.front() == '~')
+        return false;
+    const auto dot = line.find('.');
+    const auto colon = line.find(':');
+    return dot != std::string_view::npos && colon != std::string_view::npos && dot < colon && dot > 0;
+}
+
+bool skippedOutsideGroup(std::string_view line) { return line.empty() || line.front() == '#'; }
+
+int appendRow(TextTable& table)
+{
+    const int row = table.rowUpper() + 1;
+    table.redimPreserve(row);
+    return row;
+}
+
+void parseCurveLines(const std::vector<std::string>& lines, TextTable& groups, TextTable& library)
+{
+    platform::Fields fields;
+    std::size_t i = 0;
+    while (i < lines.size()) {
+        std::string_view line = lines[i++];
+        std::string_view inner;
+        if (skippedOutsideGroup(line) || !isGroupLine(line, inner))
+            continue;
+        fields.split(inner, "|");
+        const int g = appendRow(groups);
+        for (int f = 0; f <= 3; ++f)
+            groups(f, g) = std::string(trimBlanks(fields.field(f + 1)));
+        const std::string& groupName = groups(0, g);
+        // Members run up to the next line that begins with "[", which is then looked at again as
+        // a possible group line.
+        while (i < lines.size() && !(lines[i].size() > 0 && lines[i].front() == '[')) {
+            std::string_view member = lines[i++];
+            if (!isItemLine(member))
+                continue;
+            const auto dot = member.find('.');
+            const auto colon = member.find(':');
+            std::string_view description = trimBlanks(member.substr(colon + 1));
+            if (description.size() > maxCurveDescription)
+                description = platform::trimRightBlanks(description.substr(0, maxCurveDescription));
+            const int m = appendRow(library);
+            library(0, m) = groupName;
+            library(1, m) = std::string(trimBlanks(member.substr(0, dot)));
+            library(2, m) = std::string(description);
+        }
+    }
+}
+
+void parseUnitLines(const std::vector<std::string>& lines, TextTable& groups, TextTable& library)
+{
+    platform::Fields fields;
+    std::size_t i = 0;
+    while (i < lines.size()) {
+        std::string_view line = lines[i++];
+        std::string_view inner;
+        if (skippedOutsideGroup(line) || !isGroupLine(line, inner))
+            continue;
+        fields.split(inner, "|");
+        const int g = appendRow(groups);
+        groups(0, g) = std::string(trimBlanks(fields.field(1)));
+        groups(1, g) = std::string(trimBlanks(fields.field(2)));
+        const std::string& groupName = groups(0, g);
+        // Inside a group only lines holding "|" count; a "[" line holding one ends the members.
+        while (i < lines.size()) {
+            std::string_view member = lines[i];
+            if (member.empty() || member.find('|') == std::string_view::npos) {
+                ++i;
+                continue;
+            }
+            if (member.front() == '[')
+                break;
+            ++i;
+            fields.split(member, "|");
+            const int u = appendRow(library);
+            library(0, u) = groupName;
+            library(1, u) = std::string(trimBlanks(fields.field(1)));
+            library(2, u) = platform::plainText(libraryNumber(fields.field(2)));
+            library(3, u) = platform::plainText(libraryNumber(fields.field(3)));
+        }
+    }
+}
+
+// Writes the bytes under the temporary name, then renames it over the target. The target is
+// never opened for writing, so any failure leaves it as it was.
+bool writeFileAtomically(const std::string& path, std::string_view bytes)
+{
+    const std::string temp = librarySaveTempPath(path);
+    std::FILE* file = std::fopen(temp.c_str(), "wb");
+    if (file == nullptr)
+        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = (std::fflush(file) == 0) && ok;
+    ok = (std::fclose(file) == 0) && ok;
+    std::error_code ec;
+    if (ok) {
+        std::filesystem::rename(temp, path, ec);
+        ok = !ec;
+    }
+    if (!ok)
+        std::filesystem::remove(temp, ec);  // ours: fopen created or truncated it
+    return ok;
+}
+
+int firstRowNoCase(const TextTable& table, int field, std::string_view value)
+{
+    if (field > table.fieldUpper())
+        return 0;
+    for (int r = 1; r <= table.rowUpper(); ++r)
+        if (equalsNoCase(table(field, r), value))
+            return r;
+    return 0;
+}
+
+// Row of curveGroups named like the group of the mnemonic's first library row; 0 when either is
+// absent. `skipEmptyGroup` refuses a member that names no group.
+int groupRowOf(std::string_view mnemonic, const TextTable& groups, const TextTable& library, bool skipEmptyGroup)
+{
+    const int m = firstRowNoCase(library, 1, mnemonic);
+    if (m == 0)
+        return 0;
+    const std::string& groupName = library(0, m);
+    if (skipEmptyGroup && groupName.empty())
+        return 0;
+    return firstRowNoCase(groups, 0, groupName);
+}
+
+} // namespace
+
+void resetCurveTables(TextTable& curveGroups, TextTable& curveLibrary)
+{
+    curveGroups.redim(3, 0);
+    curveLibrary.redim(2, 0);
+}
+
+void resetUnitTables(TextTable& unitGroups, TextTable& unitLibrary)
+{
+    unitGroups.redim(1, 0);
+    unitLibrary.redim(3, 0);
+}
+
+void parseCurveLibrary(std::string_view text, TextTable& curveGroups, TextTable& curveLibrary)
+{
+    resetCurveTables(curveGroups, curveLibrary);
+    platform::LineReader reader(text);
+    std::vector<std::string> lines;
+    readTrimmedLines(reader, lines);
+    parseCurveLines(lines, curveGroups, curveLibrary);
+}
+
+void parseUnitLibrary(std::string_view text, TextTable& unitGroups, TextTable& unitLibrary)
+{
+    resetUnitTables(unitGroups, unitLibrary);
+    platform::LineReader reader(text);
+    std::vector<std::string> lines;
+    readTrimmedLines(reader, lines);
+    parseUnitLines(lines, unitGroups, unitLibrary);
+}
+
+bool loadCurveLibrary(const std::string& path, TextTable& curveGroups, TextTable& curveLibrary)
+{
+    resetCurveTables(curveGroups, curveLibrary);
+    platform::LineReader reader;
+    if (path.empty() || !reader.open(path))
+        return false;
+    std::vector<std::string> lines;
+    const bool whole = readTrimmedLines(reader, lines);
+    parseCurveLines(lines, curveGroups, curveLibrary);
+    return whole;
+}
+
+bool loadUnitLibrary(const std::string& path, TextTable& unitGroups, TextTable& unitLibrary)
+{
+    resetUnitTables(unitGroups, unitLibrary);
+    platform::LineReader reader;
+    if (path.empty() || !reader.open(path))
+        return false;
+    std::vector<std::string> lines;
+    const bool whole = readTrimmedLines(reader, lines);
+    parseUnitLines(lines, unitGroups, unitLibrary);
+    return whole;
+}
+
+std::string curveLibraryText(const TextTable& curveGroups, const TextTable& curveLibrary)
+{
+    std::string out;
+    for (int g = 1; g <= curveGroups.rowUpper(); ++g) {
+        if (g > 1)
+            out += crlf;
+        out += '[';
+        for (int f = 0; f <= 3; ++f) {
+            if (f > 0)
+                out += '|';
+            if (f <= curveGroups.fieldUpper())
+                out += curveGroups(f, g);
+        }
+        out += ']';
+        out += crlf;
+        if (curveLibrary.fieldUpper() < 2)
+            continue;
+        for (int m = 1; m <= curveLibrary.rowUpper(); ++m) {
+            if (!equalsNoCase(curveLibrary(0, m), curveGroups(0, g)))
+                continue;
+            out += curveLibrary(1, m);
+            out += ". :";
+            out += curveLibrary(2, m);
+            out += crlf;
+        }
+    }
+    return out;
+}
+
+std::string unitLibraryText(const TextTable& unitGroups, const TextTable& unitLibrary)
+{
+    std::string out;
+    for (std::string_view comment : unitFileComments) {
+        out += comment;
+        out += crlf;
+    }
+    for (int g = 1; g <= unitGroups.rowUpper(); ++g) {
+        if (g > 1)
+            out += crlf;
+        out += '[';
+        out += unitGroups(0, g);
+        out += '|';
+        if (unitGroups.fieldUpper() >= 1)
+            out += unitGroups(1, g);
+        out += ']';
+        out += crlf;
+        if (unitLibrary.fieldUpper() < 3)
+            continue;
+        for (int u = 1; u <= unitLibrary.rowUpper(); ++u) {
+            if (!equalsNoCase(unitLibrary(0, u), unitGroups(0, g)))
+                continue;
+            out += unitLibrary(1, u);
+            out += '|';
+            out += unitLibrary(2, u);
+            out += '|';
+            out += unitLibrary(3, u);
+            out += crlf;
+        }
+    }
+    return out;
+}
+
+std::string librarySaveTempPath(const std::string& path) { return path + ".~tmp"; }
+
+bool saveCurveLibrary(const std::string& path, const TextTable& curveGroups, const TextTable& curveLibrary)
+{
+    if (path.empty())
+        return false;
+    return writeFileAtomically(path, curveLibraryText(curveGroups, curveLibrary));
+}
+
+bool saveUnitLibrary(const std::string& path, const TextTable& unitGroups, const TextTable& unitLibrary)
+{
+    if (path.empty())
+        return false;
+    return writeFileAtomically(path, unitLibraryText(unitGroups, unitLibrary));
+}
+
+double libraryNumber(std::string_view text)
+{
+    std::string packed;
+    packed.reserve(text.size());
+    for (char c : text)
+        if (c != ' ' && c != '\t')
+            packed += c;
+    return platform::leadingNumber(packed);
+}
+
+int findLibRow(std::string_view mnemonic, const TextTable& curveGroups, const TextTable& curveLibrary)
+{
+    return groupRowOf(mnemonic, curveGroups, curveLibrary, true);
+}
+
+std::string libKeyOf(std::string_view mnemonic, const TextTable& curveGroups, const TextTable& curveLibrary)
+{
+    const int g = groupRowOf(mnemonic, curveGroups, curveLibrary, false);
+    if (g == 0 || curveGroups.fieldUpper() < 1)
+        return {};
+    return curveGroups(1, g);
+}
+
+std::string libDescription(std::string_view mnemonic, const TextTable& curveLibrary)
+{
+    const int m = firstRowNoCase(curveLibrary, 1, mnemonic);
+    if (m == 0 || curveLibrary.fieldUpper() < 2)
+        return {};
+    return curveLibrary(2, m);
+}
+
+float libraryFactorLookup(std::string& unit, float& offset, const TextTable& unitLibrary)
+{
+    unit = std::string(trimBlanks(unit));
+    offset = 0.0f;
+    if (unit.empty() || unitLibrary.fieldUpper() < 3)
+        return 1.0f;
+    const int u = firstRowNoCase(unitLibrary, 1, unit);
+    if (u == 0)
+        return 1.0f;
+    const auto factor = static_cast<float>(libraryNumber(unitLibrary(2, u)));
+    offset = static_cast<float>(libraryNumber(unitLibrary(3, u)));
+    return factor == 0.0f ? 1.0f : factor;
+}
+
+std::vector<std::string> unitsOfSameGroup(std::string_view unit, const TextTable& unitLibrary)
+{
+    std::vector<std::string> list{std::string()};
+    if (unit.empty() || unitLibrary.fieldUpper() < 1)
+        return list;
+    const int u = firstRowNoCase(unitLibrary, 1, unit);
+    if (u == 0)
+        return list;
+    list[0] = unitLibrary(0, u);
+    for (int r = 1; r <= unitLibrary.rowUpper(); ++r)
+        if (equalsNoCase(unitLibrary(0, r), list[0]))
+            list.push_back(unitLibrary(1, r));
+    return list;
+}
+
+bool assignUnitFactors(const std::vector<std::string>& units, std::vector<UnitFactor>& factors,
+                       std::string& missing, const TextTable& unitLibrary)
+{
+    factors.resize(units.size());
+    for (UnitFactor& f : factors)
+        f.factor = 1.0f;
+    if (unitLibrary.rowUpper() < 1 || unitLibrary.fieldUpper() < 3) {
+        for (UnitFactor& f : factors)
+            f.offset = 0.0f;
+        return false;
+    }
+    for (std::size_t i = 0; i < units.size(); ++i) {
+        const std::string& unit = units[i];
+        if (unit.empty()) {
+            factors[i] = UnitFactor{};
+            continue;
+        }
+        const int u = firstRowNoCase(unitLibrary, 1, unit);
+        if (u == 0) {
+            missing += unit;
+            missing += ", ";
+            continue;
+        }
+        const auto factor = static_cast<float>(libraryNumber(unitLibrary(2, u)));
+        factors[i].factor = factor == 0.0f ? 1.0f : factor;
+        factors[i].offset = static_cast<float>(libraryNumber(unitLibrary(3, u)));
+    }
+    if (missing.size() >= 2 && missing.compare(missing.size() - 2, 2, ", ") == 0)
+        missing.resize(missing.size() - 2);
+    missing = std::string(trimBlanks(missing));
+    return true;
+}
+
+double convertUnitValue(double value, std::string_view fromUnit, std::string_view toUnit,
+                        const TextTable& unitLibrary)
+{
+    auto factorOf = [&](std::string_view unit, double& offset) {
+        offset = 0.0;
+        const int u = unit.empty() ? 0 : firstRowNoCase(unitLibrary, 1, unit);
+        if (u == 0 || unitLibrary.fieldUpper() < 3)
+            return 1.0;
+        const double factor = libraryNumber(unitLibrary(2, u));
+        offset = libraryNumber(unitLibrary(3, u));
+        return factor == 0.0 ? 1.0 : factor;
+    };
+    double fromOffset = 0.0;
+    double toOffset = 0.0;
+    const double fromFactor = factorOf(fromUnit, fromOffset);
+    const double toFactor = factorOf(toUnit, toOffset);
+    return (value - fromOffset) / fromFactor * toFactor + toOffset;
+}
+
+} // namespace corvalet::functions
