@@ -172,6 +172,21 @@ int groupRowOf(std::string_view mnemonic, const TextTable& groups, const TextTab
     return firstRowNoCase(groups, 0, groupName);
 }
 
+// The factor and offset of the unit's first library row as stored; false when the unit is empty
+// or absent.
+bool storedUnitNumbers(std::string_view unit, const TextTable& unitLibrary, double& factor, double& offset)
+{
+    const int u = (unit.empty() || unitLibrary.fieldUpper() < 3) ? 0 : firstRowNoCase(unitLibrary, 1, unit);
+    if (u == 0)
+        return false;
+    factor = libraryNumber(unitLibrary(2, u));
+    offset = libraryNumber(unitLibrary(3, u));
+    return true;
+}
+
+// A stored 0 (or a text that reads as 0) would make every division by the factor fail.
+double usableFactor(double factor) { return factor == 0.0 ? 1.0 : factor; }
+
 } // namespace
 
 void resetCurveTables(TextTable& curveGroups, TextTable& curveLibrary)
@@ -341,14 +356,12 @@ float libraryFactorLookup(std::string& unit, float& offset, const TextTable& uni
 {
     unit = std::string(trimBlanks(unit));
     offset = 0.0f;
-    if (unit.empty() || unitLibrary.fieldUpper() < 3)
+    double factor = 1.0;
+    double stored = 0.0;
+    if (!storedUnitNumbers(unit, unitLibrary, factor, stored))
         return 1.0f;
-    const int u = firstRowNoCase(unitLibrary, 1, unit);
-    if (u == 0)
-        return 1.0f;
-    const auto factor = static_cast<float>(libraryNumber(unitLibrary(2, u)));
-    offset = static_cast<float>(libraryNumber(unitLibrary(3, u)));
-    return factor == 0.0f ? 1.0f : factor;
+    offset = static_cast<float>(stored);
+    return static_cast<float>(usableFactor(factor));
 }
 
 std::vector<std::string> unitsOfSameGroup(std::string_view unit, const TextTable& unitLibrary)
@@ -383,15 +396,15 @@ bool assignUnitFactors(const std::vector<std::string>& units, std::vector<UnitFa
             factors[i] = UnitFactor{};
             continue;
         }
-        const int u = firstRowNoCase(unitLibrary, 1, unit);
-        if (u == 0) {
+        double factor = 1.0;
+        double offset = 0.0;
+        if (!storedUnitNumbers(unit, unitLibrary, factor, offset)) {
             missing += unit;
             missing += ", ";
             continue;
         }
-        const auto factor = static_cast<float>(libraryNumber(unitLibrary(2, u)));
-        factors[i].factor = factor == 0.0f ? 1.0f : factor;
-        factors[i].offset = static_cast<float>(libraryNumber(unitLibrary(3, u)));
+        factors[i].factor = static_cast<float>(usableFactor(factor));
+        factors[i].offset = static_cast<float>(offset);
     }
     if (missing.size() >= 2 && missing.compare(missing.size() - 2, 2, ", ") == 0)
         missing.resize(missing.size() - 2);
@@ -402,19 +415,11 @@ bool assignUnitFactors(const std::vector<std::string>& units, std::vector<UnitFa
 double convertUnitValue(double value, std::string_view fromUnit, std::string_view toUnit,
                         const TextTable& unitLibrary)
 {
-    auto factorOf = [&](std::string_view unit, double& offset) {
-        offset = 0.0;
-        const int u = unit.empty() ? 0 : firstRowNoCase(unitLibrary, 1, unit);
-        if (u == 0 || unitLibrary.fieldUpper() < 3)
-            return 1.0;
-        const double factor = libraryNumber(unitLibrary(2, u));
-        offset = libraryNumber(unitLibrary(3, u));
-        return factor == 0.0 ? 1.0 : factor;
-    };
-    double fromOffset = 0.0;
-    double toOffset = 0.0;
-    const double fromFactor = factorOf(fromUnit, fromOffset);
-    const double toFactor = factorOf(toUnit, toOffset);
+    double fromFactor = 1.0, fromOffset = 0.0, toFactor = 1.0, toOffset = 0.0;
+    storedUnitNumbers(fromUnit, unitLibrary, fromFactor, fromOffset);
+    storedUnitNumbers(toUnit, unitLibrary, toFactor, toOffset);
+    fromFactor = usableFactor(fromFactor);
+    toFactor = usableFactor(toFactor);
     return (value - fromOffset) / fromFactor * toFactor + toOffset;
 }
 
