@@ -61,7 +61,11 @@ int appendRow(TextTable& table)
     return row;
 }
 
-void parseCurveLines(const std::vector<std::string>& lines, TextTable& groups, TextTable& library)
+// Walks the group lines of a library file. For each one it appends a row of `groups` from the
+// "|" fields between the brackets, then lets `members` read the lines after it: `members` gets
+// the index of the first of them and leaves it at the first line that is not one of its own.
+template <class Members>
+void readGroups(const std::vector<std::string>& lines, TextTable& groups, Members members)
 {
     platform::Fields fields;
     std::size_t i = 0;
@@ -72,13 +76,22 @@ void parseCurveLines(const std::vector<std::string>& lines, TextTable& groups, T
             continue;
         fields.split(inner, "|");
         const int g = appendRow(groups);
-        for (int f = 0; f <= 3; ++f)
+        for (int f = 0; f <= groups.fieldUpper(); ++f)
             groups(f, g) = std::string(trimBlanks(fields.field(f + 1)));
-        const std::string& groupName = groups(0, g);
+        members(i, groups(0, g));
+    }
+}
+
+bool beginsGroup(std::string_view line) { return !line.empty() && line.front() == '['; }
+
+void parseCurveLines(const std::vector<std::string>& lines, TextTable& groups, TextTable& library)
+{
+    resetCurveTables(groups, library);
+    readGroups(lines, groups, [&](std::size_t& i, const std::string& groupName) {
         // Members run up to the next line that begins with "[", which is then looked at again as
         // a possible group line.
-        while (i < lines.size() && !(lines[i].size() > 0 && lines[i].front() == '[')) {
-            std::string_view member = lines[i++];
+        for (; i < lines.size() && !beginsGroup(lines[i]); ++i) {
+            std::string_view member = lines[i];
             if (!isItemLine(member))
                 continue;
             const auto dot = member.find('.');
@@ -91,33 +104,21 @@ void parseCurveLines(const std::vector<std::string>& lines, TextTable& groups, T
             library(1, m) = std::string(trimBlanks(member.substr(0, dot)));
             library(2, m) = std::string(description);
         }
-    }
+    });
 }
 
 void parseUnitLines(const std::vector<std::string>& lines, TextTable& groups, TextTable& library)
 {
+    resetUnitTables(groups, library);
     platform::Fields fields;
-    std::size_t i = 0;
-    while (i < lines.size()) {
-        std::string_view line = lines[i++];
-        std::string_view inner;
-        if (skippedOutsideGroup(line) || !isGroupLine(line, inner))
-            continue;
-        fields.split(inner, "|");
-        const int g = appendRow(groups);
-        groups(0, g) = std::string(trimBlanks(fields.field(1)));
-        groups(1, g) = std::string(trimBlanks(fields.field(2)));
-        const std::string& groupName = groups(0, g);
+    readGroups(lines, groups, [&](std::size_t& i, const std::string& groupName) {
         // Inside a group only lines holding "|" count; a "[" line holding one ends the members.
-        while (i < lines.size()) {
+        for (; i < lines.size(); ++i) {
             std::string_view member = lines[i];
-            if (member.empty() || member.find('|') == std::string_view::npos) {
-                ++i;
+            if (member.find('|') == std::string_view::npos)
                 continue;
-            }
-            if (member.front() == '[')
+            if (beginsGroup(member))
                 break;
-            ++i;
             fields.split(member, "|");
             const int u = appendRow(library);
             library(0, u) = groupName;
@@ -125,7 +126,56 @@ void parseUnitLines(const std::vector<std::string>& lines, TextTable& groups, Te
             library(2, u) = platform::plainText(libraryNumber(fields.field(2)));
             library(3, u) = platform::plainText(libraryNumber(fields.field(3)));
         }
+    });
+}
+
+// Writes each group line, "[" + its first `groupFields` cells joined by "|" + "]", with an empty
+// line before every group but the first, and under it the line `member` writes for each member
+// row of that group (group names matched without regard to case), in table order. A member table
+// narrower than `memberFields` contributes no lines.
+template <class Member>
+void writeGroups(std::string& out, const TextTable& groups, int groupFields, const TextTable& members,
+                 int memberFields, Member member)
+{
+    for (int g = 1; g <= groups.rowUpper(); ++g) {
+        if (g > 1)
+            out += crlf;
+        out += '[';
+        for (int f = 0; f < groupFields; ++f) {
+            if (f > 0)
+                out += '|';
+            if (f <= groups.fieldUpper())
+                out += groups(f, g);
+        }
+        out += ']';
+        out += crlf;
+        for (int m = 1; m <= members.rowUpper() && members.fieldCount() >= memberFields; ++m) {
+            if (!equalsNoCase(members(0, m), groups(0, g)))
+                continue;
+            member(m);
+            out += crlf;
+        }
     }
+}
+
+using LinesParser = void (*)(const std::vector<std::string>&, TextTable&, TextTable&);
+
+void parseLibraryText(std::string_view text, LinesParser parse, TextTable& groups, TextTable& members)
+{
+    platform::LineReader reader(text);
+    std::vector<std::string> lines;
+    readTrimmedLines(reader, lines);
+    parse(lines, groups, members);
+}
+
+bool loadLibraryFile(const std::string& path, LinesParser parse, TextTable& groups, TextTable& members)
+{
+    std::vector<std::string> lines;
+    platform::LineReader reader;
+    const bool opened = !path.empty() && reader.open(path);
+    const bool whole = opened && readTrimmedLines(reader, lines);
+    parse(lines, groups, members);
+    return whole;
 }
 
 // Writes the bytes under the temporary name, then renames it over the target. The target is
@@ -203,72 +253,32 @@ void resetUnitTables(TextTable& unitGroups, TextTable& unitLibrary)
 
 void parseCurveLibrary(std::string_view text, TextTable& curveGroups, TextTable& curveLibrary)
 {
-    resetCurveTables(curveGroups, curveLibrary);
-    platform::LineReader reader(text);
-    std::vector<std::string> lines;
-    readTrimmedLines(reader, lines);
-    parseCurveLines(lines, curveGroups, curveLibrary);
+    parseLibraryText(text, parseCurveLines, curveGroups, curveLibrary);
 }
 
 void parseUnitLibrary(std::string_view text, TextTable& unitGroups, TextTable& unitLibrary)
 {
-    resetUnitTables(unitGroups, unitLibrary);
-    platform::LineReader reader(text);
-    std::vector<std::string> lines;
-    readTrimmedLines(reader, lines);
-    parseUnitLines(lines, unitGroups, unitLibrary);
+    parseLibraryText(text, parseUnitLines, unitGroups, unitLibrary);
 }
 
 bool loadCurveLibrary(const std::string& path, TextTable& curveGroups, TextTable& curveLibrary)
 {
-    resetCurveTables(curveGroups, curveLibrary);
-    platform::LineReader reader;
-    if (path.empty() || !reader.open(path))
-        return false;
-    std::vector<std::string> lines;
-    const bool whole = readTrimmedLines(reader, lines);
-    parseCurveLines(lines, curveGroups, curveLibrary);
-    return whole;
+    return loadLibraryFile(path, parseCurveLines, curveGroups, curveLibrary);
 }
 
 bool loadUnitLibrary(const std::string& path, TextTable& unitGroups, TextTable& unitLibrary)
 {
-    resetUnitTables(unitGroups, unitLibrary);
-    platform::LineReader reader;
-    if (path.empty() || !reader.open(path))
-        return false;
-    std::vector<std::string> lines;
-    const bool whole = readTrimmedLines(reader, lines);
-    parseUnitLines(lines, unitGroups, unitLibrary);
-    return whole;
+    return loadLibraryFile(path, parseUnitLines, unitGroups, unitLibrary);
 }
 
 std::string curveLibraryText(const TextTable& curveGroups, const TextTable& curveLibrary)
 {
     std::string out;
-    for (int g = 1; g <= curveGroups.rowUpper(); ++g) {
-        if (g > 1)
-            out += crlf;
-        out += '[';
-        for (int f = 0; f <= 3; ++f) {
-            if (f > 0)
-                out += '|';
-            if (f <= curveGroups.fieldUpper())
-                out += curveGroups(f, g);
-        }
-        out += ']';
-        out += crlf;
-        if (curveLibrary.fieldUpper() < 2)
-            continue;
-        for (int m = 1; m <= curveLibrary.rowUpper(); ++m) {
-            if (!equalsNoCase(curveLibrary(0, m), curveGroups(0, g)))
-                continue;
-            out += curveLibrary(1, m);
-            out += ". :";
-            out += curveLibrary(2, m);
-            out += crlf;
-        }
-    }
+    writeGroups(out, curveGroups, 4, curveLibrary, 3, [&](int m) {
+        out += curveLibrary(1, m);
+        out += ". :";
+        out += curveLibrary(2, m);
+    });
     return out;
 }
 
@@ -279,29 +289,13 @@ std::string unitLibraryText(const TextTable& unitGroups, const TextTable& unitLi
         out += comment;
         out += crlf;
     }
-    for (int g = 1; g <= unitGroups.rowUpper(); ++g) {
-        if (g > 1)
-            out += crlf;
-        out += '[';
-        out += unitGroups(0, g);
+    writeGroups(out, unitGroups, 2, unitLibrary, 4, [&](int u) {
+        out += unitLibrary(1, u);
         out += '|';
-        if (unitGroups.fieldUpper() >= 1)
-            out += unitGroups(1, g);
-        out += ']';
-        out += crlf;
-        if (unitLibrary.fieldUpper() < 3)
-            continue;
-        for (int u = 1; u <= unitLibrary.rowUpper(); ++u) {
-            if (!equalsNoCase(unitLibrary(0, u), unitGroups(0, g)))
-                continue;
-            out += unitLibrary(1, u);
-            out += '|';
-            out += unitLibrary(2, u);
-            out += '|';
-            out += unitLibrary(3, u);
-            out += crlf;
-        }
-    }
+        out += unitLibrary(2, u);
+        out += '|';
+        out += unitLibrary(3, u);
+    });
     return out;
 }
 
