@@ -406,6 +406,48 @@ bool assignUnitFactors(const std::vector<std::string>& units, std::vector<UnitFa
     return true;
 }
 
+bool assignUnitFactors(std::vector<core::CurveInfoRec>& curves, std::string& missing, const TextTable& unitLibrary)
+{
+    std::vector<std::string> units;
+    std::vector<UnitFactor> factors;
+    units.reserve(curves.size());
+    for (const core::CurveInfoRec& curve : curves) {
+        units.push_back(curve.unit);
+        factors.push_back({curve.unitFactor, curve.unitOffset});
+    }
+    const bool done = assignUnitFactors(units, factors, missing, unitLibrary);
+    for (std::size_t i = 0; i < curves.size(); ++i) {
+        curves[i].unitFactor = factors[i].factor;
+        curves[i].unitOffset = factors[i].offset;
+    }
+    return done;
+}
+
+bool assignUnitFactors(core::AppState& state, std::string& missing)
+{
+    return assignUnitFactors(state.curveInfo[0], missing, state.unitLibrary);
+}
+
+bool loadCurveLibrary(core::AppState& state)
+{
+    return loadCurveLibrary(state.curvesIniPath, state.curveGroups, state.curveLibrary);
+}
+
+bool loadUnitLibrary(core::AppState& state)
+{
+    return loadUnitLibrary(state.unitsIniPath, state.unitGroups, state.unitLibrary);
+}
+
+bool saveCurveLibrary(const core::AppState& state)
+{
+    return saveCurveLibrary(state.curvesIniPath, state.curveGroups, state.curveLibrary);
+}
+
+bool saveUnitLibrary(const core::AppState& state)
+{
+    return saveUnitLibrary(state.unitsIniPath, state.unitGroups, state.unitLibrary);
+}
+
 double convertUnitValue(double value, std::string_view fromUnit, std::string_view toUnit,
                         const TextTable& unitLibrary)
 {

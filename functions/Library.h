@@ -15,6 +15,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/AppState.h"
+#include "core/Records.h"
 #include "core/Table.h"
 
 namespace corvalet::functions {
@@ -95,6 +97,21 @@ struct UnitFactor {
 // with every factor 1.0 and offset 0, when the library has no rows.
 bool assignUnitFactors(const std::vector<std::string>& units, std::vector<UnitFactor>& factors,
                        std::string& missing, const core::TextTable& unitLibrary);
+
+// The same over curve records: each record's unit as read from its file sets its unitFactor and
+// unitOffset.
+bool assignUnitFactors(std::vector<core::CurveInfoRec>& curves, std::string& missing,
+                       const core::TextTable& unitLibrary);
+
+// The program's own calls: the curves of the first input slot against the shared unit library.
+bool assignUnitFactors(core::AppState& state, std::string& missing);
+
+// The readers and writers on the shared tables, at the library paths chosen at start-up
+// (curvesIniPath, unitsIniPath).
+bool loadCurveLibrary(core::AppState& state);
+bool loadUnitLibrary(core::AppState& state);
+bool saveCurveLibrary(const core::AppState& state);
+bool saveUnitLibrary(const core::AppState& state);
 
 // A value in one unit expressed in another of the same group, through the group's internal unit:
 // internal = (value - offset(from)) / factor(from); result = internal x factor(to) + offset(to).

@@ -427,3 +427,42 @@ TEST_F(LibraryLookups, ConvertsThroughTheInternalUnit)
     EXPECT_NEAR(convertUnitValue(3.28084, "FT", "M", unitLibrary), 1.0, 1e-12);
     EXPECT_DOUBLE_EQ(convertUnitValue(5.0, "XYZ", "M", unitLibrary), 5.0);
 }
+
+TEST_F(LibraryFiles, SharedStateUsesTheStartUpPathsAndTheFirstInputSlot)
+{
+    corvalet::core::AppState state;
+    corvalet::core::initGlobals(state);
+    state.curvesIniPath = path("curves.ini");
+    state.unitsIniPath = path("units.ini");
+    writeBytes(state.curvesIniPath, "[GR|G|GAPI|GAPI]\nGR. :Gamma Ray\n");
+    writeBytes(state.unitsIniPath, "[LENGTH|M]\nM|1|0\nFT|3.28084|0\n[TEMP|DEGC]\nDEGF|1.8|32\n");
+    ASSERT_TRUE(loadCurveLibrary(state));
+    ASSERT_TRUE(loadUnitLibrary(state));
+    EXPECT_EQ(libDescription("gr", state.curveLibrary), "Gamma Ray");
+
+    auto& curves = state.curveInfo[0];
+    curves.assign(4, corvalet::core::CurveInfoRec{});
+    const char* units[] = {"FT", "", "DEGF", "XYZ"};
+    for (std::size_t i = 0; i < curves.size(); ++i) {
+        curves[i].unit = units[i];
+        curves[i].unitOffset = 7.0f;
+    }
+    state.curveInfo[1].assign(1, corvalet::core::CurveInfoRec{});
+    state.curveInfo[1][0].unit = "FT";
+    std::string missing;
+    EXPECT_TRUE(assignUnitFactors(state, missing));
+    EXPECT_EQ(missing, "XYZ");
+    const float expected[][2] = {{3.28084f, 0.0f}, {1.0f, 0.0f}, {1.8f, 32.0f}, {1.0f, 7.0f}};
+    for (std::size_t i = 0; i < curves.size(); ++i) {
+        SCOPED_TRACE(units[i]);
+        EXPECT_FLOAT_EQ(curves[i].unitFactor, expected[i][0]);
+        EXPECT_FLOAT_EQ(curves[i].unitOffset, expected[i][1]);
+    }
+    EXPECT_FLOAT_EQ(state.curveInfo[1][0].unitFactor, 0.0f);  // other slots are left alone
+
+    ASSERT_TRUE(saveCurveLibrary(state));
+    ASSERT_TRUE(saveUnitLibrary(state));
+    EXPECT_EQ(readBytes(state.curvesIniPath), "[GR|G|GAPI|GAPI]\r\nGR. :Gamma Ray\r\n");
+    EXPECT_EQ(readBytes(state.unitsIniPath).substr(readBytes(state.unitsIniPath).find("[LENGTH")),
+              "[LENGTH|M]\r\nM|1|0\r\nFT|3.28084|0\r\n\r\n[TEMP|DEGC]\r\nDEGF|1.8|32\r\n");
+}
