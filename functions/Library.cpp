@@ -1,9 +1,6 @@
 #include "functions/Library.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <system_error>
-
+#include "core/FileUtils.h"
 #include "platform/Fields.h"
 #include "platform/LineReader.h"
 #include "platform/Numbers.h"
@@ -178,27 +175,6 @@ bool loadLibraryFile(const std::string& path, LinesParser parse, TextTable& grou
     return whole;
 }
 
-// Writes the bytes under the temporary name, then renames it over the target. The target is
-// never opened for writing, so any failure leaves it as it was.
-bool writeFileAtomically(const std::string& path, std::string_view bytes)
-{
-    const std::string temp = librarySaveTempPath(path);
-    std::FILE* file = std::fopen(temp.c_str(), "wb");
-    if (file == nullptr)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = (std::fflush(file) == 0) && ok;
-    ok = (std::fclose(file) == 0) && ok;
-    std::error_code ec;
-    if (ok) {
-        std::filesystem::rename(temp, path, ec);
-        ok = !ec;
-    }
-    if (!ok)
-        std::filesystem::remove(temp, ec);  // ours: fopen created or truncated it
-    return ok;
-}
-
 int firstRowNoCase(const TextTable& table, int field, std::string_view value)
 {
     if (field > table.fieldUpper())
@@ -299,20 +275,18 @@ std::string unitLibraryText(const TextTable& unitGroups, const TextTable& unitLi
     return out;
 }
 
-std::string librarySaveTempPath(const std::string& path) { return path + ".~tmp"; }
-
 bool saveCurveLibrary(const std::string& path, const TextTable& curveGroups, const TextTable& curveLibrary)
 {
     if (path.empty())
         return false;
-    return writeFileAtomically(path, curveLibraryText(curveGroups, curveLibrary));
+    return core::writeFileReplacing(path, curveLibraryText(curveGroups, curveLibrary));
 }
 
 bool saveUnitLibrary(const std::string& path, const TextTable& unitGroups, const TextTable& unitLibrary)
 {
     if (path.empty())
         return false;
-    return writeFileAtomically(path, unitLibraryText(unitGroups, unitLibrary));
+    return core::writeFileReplacing(path, unitLibraryText(unitGroups, unitLibrary));
 }
 
 double libraryNumber(std::string_view text)

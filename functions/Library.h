@@ -59,9 +59,6 @@ bool saveCurveLibrary(const std::string& path, const core::TextTable& curveGroup
 bool saveUnitLibrary(const std::string& path, const core::TextTable& unitGroups,
                      const core::TextTable& unitLibrary);
 
-// The temporary name a save writes before it renames (the target's name plus ".~tmp").
-[[nodiscard]] std::string librarySaveTempPath(const std::string& path);
-
 // How library cells are read as numbers: blanks and tabs anywhere are skipped, then the leading
 // number of what remains; 0 when the text does not begin with a number.
 [[nodiscard]] double libraryNumber(std::string_view text);

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <csignal>
+
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -222,7 +226,6 @@ TEST_F(LibraryFiles, CurveSaveIsByteExactAndReadsBack)
                                                     "RES|ILD|Deep induction"}));
     ASSERT_TRUE(saveCurveLibrary(path("again.ini"), g2, l2));
     EXPECT_EQ(readBytes(path("again.ini")), expected);
-    EXPECT_FALSE(fs::exists(librarySaveTempPath(path("curves.ini"))));
 }
 
 TEST_F(LibraryFiles, UnitSaveIsByteExactAndKeepsFifteenUnits)
@@ -261,31 +264,55 @@ TEST_F(LibraryFiles, UnitSaveIsByteExactAndKeepsFifteenUnits)
 
 TEST_F(LibraryFiles, FailedSaveReportsFailureAndKeepsTheOldFile)
 {
-    const std::string old = "[OLD|O||]\r\nOLD. :kept\r\n";
-    writeBytes(path("curves.ini"), old);
-    writeBytes(path("units.ini"), old);
     parseCurveLibrary("[NEW|N||]\r\nNEW. :new\r\n", groups, library);
     TextTable unitGroups, units;
     parseUnitLibrary("[L|M]\r\nFT|3.28084|0\r\n", unitGroups, units);
 
-    // Something that cannot be replaced stands where the temporary file would go.
-    fs::create_directory(librarySaveTempPath(path("curves.ini")));
-    fs::create_directory(librarySaveTempPath(path("units.ini")));
-    fs::create_directory(librarySaveTempPath(path("units.ini")) + "/x");
-    EXPECT_FALSE(saveCurveLibrary(path("curves.ini"), groups, library));
-    EXPECT_FALSE(saveUnitLibrary(path("units.ini"), unitGroups, units));
-    EXPECT_EQ(readBytes(path("curves.ini")), old);
-    EXPECT_EQ(readBytes(path("units.ini")), old);
-
     EXPECT_FALSE(saveCurveLibrary(path("no/such/folder/curves.ini"), groups, library));
     EXPECT_FALSE(saveUnitLibrary("", unitGroups, units));
 
-    // A target that is a folder is not replaced either.
+    // A target that is a folder is not replaced.
     fs::create_directories(m_dir / "folder.ini" / "inside");
     EXPECT_FALSE(saveCurveLibrary(path("folder.ini"), groups, library));
+    EXPECT_FALSE(saveUnitLibrary(path("folder.ini"), unitGroups, units));
     EXPECT_TRUE(fs::is_directory(m_dir / "folder.ini" / "inside"));
-    EXPECT_FALSE(fs::exists(librarySaveTempPath(path("folder.ini"))));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 1);  // no temp left
 }
+
+#ifdef RLIMIT_FSIZE
+// The disk filling up in the middle of a save: the old library stays whole and the save says so.
+TEST_F(LibraryFiles, SaveThatRunsOutOfSpaceKeepsTheOldFile)
+{
+    const std::string old = "[OLD|O||]\r\nOLD. :kept\r\n";
+    writeBytes(path("curves.ini"), old);
+    writeBytes(path("units.ini"), old);
+    resetCurveTables(groups, library);
+    TextTable unitGroups, units;
+    resetUnitTables(unitGroups, units);
+    for (int i = 0; i < 200; ++i) {
+        addCurveGroup(groups, {"G" + std::to_string(i), "", "", ""});
+        addRow(unitGroups, {"U" + std::to_string(i), "X"});
+    }
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = 512;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const bool curveSaved = saveCurveLibrary(path("curves.ini"), groups, library);
+    const bool unitSaved = saveUnitLibrary(path("units.ini"), unitGroups, units);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE(curveSaved);
+    EXPECT_FALSE(unitSaved);
+    EXPECT_EQ(readBytes(path("curves.ini")), old);
+    EXPECT_EQ(readBytes(path("units.ini")), old);
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()), 2);  // no temp left
+    EXPECT_TRUE(saveCurveLibrary(path("curves.ini"), groups, library));  // and with room it works
+    EXPECT_EQ(readBytes(path("curves.ini")), curveLibraryText(groups, library));
+}
+#endif
 
 TEST(LibraryNumbers, CellsReadAsTheirLeadingNumber)
 {
