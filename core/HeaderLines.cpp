@@ -114,7 +114,13 @@ std::string getMnem(std::string_view line)
     const std::size_t dot = line.find('.');
     if (dot == std::string_view::npos)
         return {};
-    return std::string(trimBlanks(line.substr(0, dot)));
+    // A TAB-indented item is still found by its mnemonic.
+    std::string_view m = line.substr(0, dot);
+    while (!m.empty() && (m.front() == ' ' || m.front() == '\t'))
+        m.remove_prefix(1);
+    while (!m.empty() && (m.back() == ' ' || m.back() == '\t'))
+        m.remove_suffix(1);
+    return std::string(m);
 }
 
 std::string getUnit(std::string_view line)

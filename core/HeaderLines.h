@@ -28,7 +28,7 @@ using HeaderParts = std::array<std::string, 4>;
 
 // The class of the line trimmed of blanks (TAB is not a blank).
 [[nodiscard]] LineClass classifyLasLine(std::string_view line);
-// The trimmed text before the first "."; "" without ".".
+// The text before the first ".", trimmed of blanks and TABs; "" without ".".
 [[nodiscard]] std::string getMnem(std::string_view line);
 // The unit: the first token right after the first "." and before the first ":"; "" when a blank
 // follows the "." or the line lacks "." or ":".

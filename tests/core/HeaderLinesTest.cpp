@@ -95,6 +95,7 @@ TEST(HeaderLinesTest, ValueAndDescriptionChangeTheCallersLine)
     EXPECT_EQ(getValue(line), "");
     EXPECT_EQ(getDescr(line), "just a remark.");
     EXPECT_EQ(getMnem("no dot here"), "");
+    EXPECT_EQ(getMnem("\t GR \t.GAPI 45 : x"), "GR");
     EXPECT_EQ(getUnit("no colon.M here"), "");
 }
 
@@ -179,6 +180,21 @@ TEST(HeaderLinesTest, OddFilesWithCrLineEnds)
     EXPECT_EQ(getSectionText(path, 'W'),
               " STRT.M        10.0000 :    START DEPTH\r\n WELL.     TEST WELL A   :    WELL");
     EXPECT_EQ(getSectionText(path, 'P'), "");
+}
+
+TEST(HeaderLinesTest, TabIndentedItemsAreFound)
+{
+    ScratchDir dir;
+    const std::string path = dir.file("tabs.las");
+    writeFile(path, "~V\r\n\tVERS.\t2.0\t: version\r\n~W\r\n\tWELL.\tTAB WELL\t:\twell\r\n"
+                    "\tSTRT.M\t5.0\t: start\r\n~A\r\n5.0\r\n");
+    std::string status, unit;
+    EXPECT_EQ(getHeaderItem(path, "WELL", "W", status, unit), "TAB WELL");
+    EXPECT_EQ(getHeaderValue(path, "STRT", unit), "5.0");
+    EXPECT_EQ(unit, "M");
+    platform::LineReader reader;
+    ASSERT_TRUE(reader.open(path));
+    EXPECT_EQ(readHeaderValue(reader, "VERS", 'V'), "2.0");
 }
 
 TEST(HeaderLinesTest, SectionTextIsTheBodyWithoutItsTitle)
