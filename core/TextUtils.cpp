@@ -46,7 +46,7 @@ bool isBetween(std::string_view value, std::string_view bound1, std::string_view
 }
 
 void swapDbl(double& a, double& b) { std::swap(a, b); }
-void swapLng(long& a, long& b) { std::swap(a, b); }
+void swapLng(int& a, int& b) { std::swap(a, b); }
 
 std::string padLeft(std::string_view value, int width)
 {

@@ -21,7 +21,7 @@ struct AppState;
 // The same for texts, compared without regard to ASCII case.
 [[nodiscard]] bool isBetween(std::string_view value, std::string_view bound1, std::string_view bound2);
 void swapDbl(double& a, double& b);
-void swapLng(long& a, long& b);
+void swapLng(int& a, int& b);
 
 // Text.
 // The value followed by blanks up to `width` characters (left-aligned); never cut.
