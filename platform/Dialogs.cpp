@@ -1,5 +1,7 @@
 #include "platform/Dialogs.h"
 
+#include "platform/Text.h"
+
 #include <algorithm>
 #include <iostream>
 
@@ -53,11 +55,7 @@ std::vector<FileFilter> parseFileFilter(std::string_view filter)
         std::string_view patterns = i + 1 < parts.size() ? parts[i + 1] : std::string_view("*");
         while (!patterns.empty()) {
             const std::size_t semi = patterns.find(';');
-            std::string_view one = patterns.substr(0, semi);
-            while (!one.empty() && one.front() == ' ')
-                one.remove_prefix(1);
-            while (!one.empty() && one.back() == ' ')
-                one.remove_suffix(1);
+            const std::string_view one = trimBlanks(patterns.substr(0, semi));
             if (!one.empty())
                 entry.patterns.emplace_back(one);
             if (semi == std::string_view::npos)

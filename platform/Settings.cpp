@@ -12,17 +12,6 @@ namespace corvalet::platform {
 
 namespace {
 
-// Local until the shared text helpers are linked in everywhere; same rule: ASCII folding only.
-bool sameName(const std::string& a, const std::string& b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (lowerAscii(a[i]) != lowerAscii(b[i]))
-            return false;
-    return true;
-}
-
 // ---- ini quoting
 // Values are always written quoted, so leading and trailing blanks, "=", "|", quotes and line
 // breaks all survive: inside quotes \\ \" \r \n \t and \xHH stand for themselves. Names are
@@ -152,7 +141,7 @@ const SettingsTable::Section* SettingsTable::findSection(const std::string& appl
                                                          const std::string& section) const
 {
     for (const Section& s : m_sections)
-        if (sameName(s.application, application) && sameName(s.name, section))
+        if (equalsNoCase(s.application, application) && equalsNoCase(s.name, section))
             return &s;
     return nullptr;
 }
@@ -167,7 +156,7 @@ const std::string* SettingsTable::find(const std::string& application, const std
 {
     if (const Section* s = findSection(application, section))
         for (const auto& [k, v] : s->entries)
-            if (sameName(k, key))
+            if (equalsNoCase(k, key))
                 return &v;
     return nullptr;
 }
@@ -181,7 +170,7 @@ bool SettingsTable::set(const std::string& application, const std::string& secti
         s = &m_sections.back();
     }
     for (auto& [k, v] : s->entries) {
-        if (sameName(k, key)) {
+        if (equalsNoCase(k, key)) {
             if (v == value)
                 return false;
             v = value;
@@ -197,7 +186,7 @@ bool SettingsTable::erase(const std::string& application, const std::string& sec
     Section* s = sectionFor(application, section);
     if (!s)
         return false;
-    const auto removed = std::erase_if(s->entries, [&](const auto& e) { return sameName(e.first, key); });
+    const auto removed = std::erase_if(s->entries, [&](const auto& e) { return equalsNoCase(e.first, key); });
     if (s->entries.empty())
         eraseSection(application, section);
     return removed != 0;
@@ -206,7 +195,7 @@ bool SettingsTable::erase(const std::string& application, const std::string& sec
 bool SettingsTable::eraseSection(const std::string& application, const std::string& section)
 {
     return std::erase_if(m_sections, [&](const Section& s) {
-               return sameName(s.application, application) && sameName(s.name, section);
+               return equalsNoCase(s.application, application) && equalsNoCase(s.name, section);
            }) != 0;
 }
 
@@ -279,36 +268,44 @@ SettingsTable SettingsTable::fromIni(const std::string& text)
     return table;
 }
 
-// ---- MemorySettings
+// ---- TableSettings
 
-std::string MemorySettings::getSetting(const std::string& application, const std::string& section,
-                                       const std::string& key, const std::string& defaultValue) const
+std::string TableSettings::getSetting(const std::string& application, const std::string& section,
+                                      const std::string& key, const std::string& defaultValue) const
 {
+    beforeRead();
     const std::string* value = m_table.find(application, section, key);
     return value ? *value : defaultValue;
 }
 
-std::vector<std::pair<std::string, std::string>> MemorySettings::getAllSettings(const std::string& application,
-                                                                                const std::string& section) const
+std::vector<std::pair<std::string, std::string>> TableSettings::getAllSettings(const std::string& application,
+                                                                               const std::string& section) const
 {
+    beforeRead();
     const SettingsTable::Section* s = m_table.findSection(application, section);
     return s ? s->entries : std::vector<std::pair<std::string, std::string>>{};
 }
 
-void MemorySettings::saveSetting(const std::string& application, const std::string& section, const std::string& key,
-                                 const std::string& value)
+void TableSettings::saveSetting(const std::string& application, const std::string& section, const std::string& key,
+                                const std::string& value)
 {
-    m_table.set(application, section, key, value);
+    beforeChange();
+    if (m_table.set(application, section, key, value))
+        changed();
 }
 
-void MemorySettings::deleteSetting(const std::string& application, const std::string& section, const std::string& key)
+void TableSettings::deleteSetting(const std::string& application, const std::string& section, const std::string& key)
 {
-    m_table.erase(application, section, key);
+    beforeChange();
+    if (m_table.erase(application, section, key))
+        changed();
 }
 
-void MemorySettings::deleteSection(const std::string& application, const std::string& section)
+void TableSettings::deleteSection(const std::string& application, const std::string& section)
 {
-    m_table.eraseSection(application, section);
+    beforeChange();
+    if (m_table.eraseSection(application, section))
+        changed();
 }
 
 // ---- IniSettings
@@ -341,7 +338,7 @@ IniSettings::Stamp IniSettings::stampNow() const
     return stamp;
 }
 
-void IniSettings::refresh() const
+void IniSettings::beforeRead() const
 {
     const Stamp now = stampNow();
     if (m_loaded && now == m_stamp)
@@ -358,7 +355,15 @@ void IniSettings::refresh() const
     m_table = SettingsTable::fromIni(text.str());
 }
 
-void IniSettings::store()
+// The time stamp alone could miss a rewrite within its resolution, so a change always reads
+// the file afresh.
+void IniSettings::beforeChange()
+{
+    m_loaded = false;
+    beforeRead();
+}
+
+void IniSettings::changed()
 {
     namespace fs = std::filesystem;
     std::error_code ec;
@@ -387,49 +392,6 @@ void IniSettings::store()
         return;
     }
     m_stamp = stampNow();
-}
-
-std::string IniSettings::getSetting(const std::string& application, const std::string& section,
-                                    const std::string& key, const std::string& defaultValue) const
-{
-    refresh();
-    const std::string* value = m_table.find(application, section, key);
-    return value ? *value : defaultValue;
-}
-
-std::vector<std::pair<std::string, std::string>> IniSettings::getAllSettings(const std::string& application,
-                                                                             const std::string& section) const
-{
-    refresh();
-    const SettingsTable::Section* s = m_table.findSection(application, section);
-    return s ? s->entries : std::vector<std::pair<std::string, std::string>>{};
-}
-
-// Each change starts from what is on disk now, so two running instances do not undo each
-// other's settings; the file is rewritten only when something changed.
-void IniSettings::saveSetting(const std::string& application, const std::string& section, const std::string& key,
-                              const std::string& value)
-{
-    m_loaded = false;
-    refresh();
-    if (m_table.set(application, section, key, value))
-        store();
-}
-
-void IniSettings::deleteSetting(const std::string& application, const std::string& section, const std::string& key)
-{
-    m_loaded = false;
-    refresh();
-    if (m_table.erase(application, section, key))
-        store();
-}
-
-void IniSettings::deleteSection(const std::string& application, const std::string& section)
-{
-    m_loaded = false;
-    refresh();
-    if (m_table.eraseSection(application, section))
-        store();
 }
 
 } // namespace corvalet::platform

@@ -59,7 +59,8 @@ private:
     std::vector<Section> m_sections;
 };
 
-class MemorySettings final : public Settings {
+// Settings kept in a SettingsTable; the hooks let a subclass keep the table in step with a file.
+class TableSettings : public Settings {
 public:
     std::string getSetting(const std::string& application, const std::string& section, const std::string& key,
                            const std::string& defaultValue = {}) const override;
@@ -70,14 +71,23 @@ public:
     void deleteSetting(const std::string& application, const std::string& section, const std::string& key) override;
     void deleteSection(const std::string& application, const std::string& section) override;
 
-private:
-    SettingsTable m_table;
+protected:
+    // Before a read, before a change, and after a change that altered the table.
+    virtual void beforeRead() const {}
+    virtual void beforeChange() {}
+    virtual void changed() {}
+
+    mutable SettingsTable m_table;
 };
 
+class MemorySettings final : public TableSettings {};
+
 // An ini file, written completely to a temporary file beside it and renamed over it on every
-// change, so a crash never leaves half a file. Reads pick up what another instance wrote since.
-// A failed save keeps the change in memory and reports it through lastError().
-class IniSettings final : public Settings {
+// change, so a crash never leaves half a file. Reads pick up what another instance wrote since;
+// a change starts from the file as it is now, so two running instances do not undo each
+// other's settings. A failed save keeps the change in memory until the next change and reports
+// it through lastError().
+class IniSettings final : public TableSettings {
 public:
     // $XDG_CONFIG_HOME/Corvalet/Corvalet.ini, or ~/.config/Corvalet/Corvalet.ini.
     IniSettings();
@@ -87,14 +97,10 @@ public:
     [[nodiscard]] const std::filesystem::path& path() const { return m_path; }
     [[nodiscard]] const std::string& lastError() const { return m_lastError; }
 
-    std::string getSetting(const std::string& application, const std::string& section, const std::string& key,
-                           const std::string& defaultValue = {}) const override;
-    std::vector<std::pair<std::string, std::string>> getAllSettings(const std::string& application,
-                                                                    const std::string& section) const override;
-    void saveSetting(const std::string& application, const std::string& section, const std::string& key,
-                     const std::string& value) override;
-    void deleteSetting(const std::string& application, const std::string& section, const std::string& key) override;
-    void deleteSection(const std::string& application, const std::string& section) override;
+protected:
+    void beforeRead() const override;
+    void beforeChange() override;
+    void changed() override;
 
 private:
     struct Stamp {
@@ -104,11 +110,8 @@ private:
         bool operator==(const Stamp&) const = default;
     };
     [[nodiscard]] Stamp stampNow() const;
-    void refresh() const;
-    void store();
 
     std::filesystem::path m_path;
-    mutable SettingsTable m_table;
     mutable Stamp m_stamp;
     mutable bool m_loaded = false;
     std::string m_lastError;

@@ -231,3 +231,15 @@ TEST(IniSettingsPath, FollowsXdgConfigHome)
     if (old)
         setenv("XDG_CONFIG_HOME", saved.c_str(), 1);
 }
+
+TEST_F(IniSettingsFile, AFailedSaveIsReportedAndLeavesNoFileBehind)
+{
+    // The folder the file should live in is a plain file, so nothing can be written there.
+    fs::create_directories(m_folder / "cfg");
+    std::ofstream(m_folder / "cfg" / "Corvalet") << "not a folder";
+    IniSettings s(m_file);
+    s.saveSetting("Corvalet", "Startup", "inDir", "/a");
+    EXPECT_FALSE(s.lastError().empty());
+    EXPECT_EQ(s.getSetting("Corvalet", "Startup", "inDir"), "/a"); // kept for this run
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_folder / "cfg"), fs::directory_iterator()), 1);
+}
