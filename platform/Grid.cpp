@@ -17,7 +17,8 @@ int countLines(std::string_view text)
 }
 } // namespace
 
-Grid::Grid(int rows, int cols, int fixedRows, int fixedCols)
+Grid::Grid(int rows, int cols, int fixedRows, int fixedCols, std::string name, int index)
+    : Control(std::move(name), index)
 {
     reshape(std::max(rows, 0), std::max(cols, 0));
     m_fixedRows = std::clamp(fixedRows, 0, m_rows);
@@ -519,7 +520,7 @@ void Grid::autoSizeCols(int c1, int c2, int extraTwips)
             const std::string& t = m_text[index(r, c)];
             if (t.empty())
                 continue;
-            const bool b = bold(r, c) || m_fontBold;
+            const bool b = bold(r, c) || fontBold();
             // Padding of 4 pixels each side keeps the text off the grid lines.
             const int w = m_measure ? m_measure(t, b) : int(t.size()) * 8 * kTwipsPerPixel;
             widest = std::max(widest, w);
@@ -536,7 +537,7 @@ void Grid::autoSizeRows(int r1, int r2)
     r1 = std::max(r1, 0), r2 = std::min(r2, m_rows - 1);
     const bool wasRedraw = m_redraw;
     setRedraw(false);
-    const int lineTwips = int(m_fontSize * 20.0 * 1.25); // points to twips, with leading
+    const int lineTwips = int(fontSize() * 20.0 * 1.25); // points to twips, with leading
     for (int r = r1; r <= r2; ++r) {
         int lines = 1;
         for (int c = 0; c < m_cols; ++c)
@@ -732,6 +733,12 @@ int Grid::filterEditKey(int keyAscii)
     return keyAscii;
 }
 
+void Grid::revertEditText()
+{
+    if (m_editing)
+        m_editText = text(m_editRow, m_editCol);
+}
+
 void Grid::commitEdit()
 {
     if (!m_editing)
@@ -807,32 +814,6 @@ void Grid::userMouseMove(int button, int shift, int row, int col)
 {
     m_mouseRow = row, m_mouseCol = col;
     mouseMove.send(button, shift, row, col);
-}
-
-// ---------------------------------------------------------------- appearance
-
-void Grid::setFont(const std::string& name, double size, bool bold)
-{
-    if (name == m_fontName && size == m_fontSize && bold == m_fontBold)
-        return;
-    m_fontName = name, m_fontSize = size, m_fontBold = bold;
-    appearanceChanged.send();
-}
-
-void Grid::setToolTipText(std::string tip)
-{
-    if (tip == m_toolTip)
-        return;
-    m_toolTip = std::move(tip);
-    appearanceChanged.send();
-}
-
-void Grid::setGridBackColor(Color color)
-{
-    if (color == m_gridBackColor)
-        return;
-    m_gridBackColor = color;
-    appearanceChanged.send();
 }
 
 } // namespace corvalet::platform

@@ -12,6 +12,7 @@
 //    rows/columns are added, removed or moved, geometryChanged for hidden rows/columns and
 //    sizes, selectionChanged. While redraw is off the notices are collected and sent once when
 //    it is switched back on. Every notice follows a real change only.
+#include "platform/Control.h"
 #include "platform/Signal.h"
 
 #include <algorithm>
@@ -23,14 +24,6 @@
 #include <vector>
 
 namespace corvalet::platform {
-
-// Colours as the window models store them: 0x00BBGGRR (red in the low byte).
-using Color = std::uint32_t;
-inline constexpr Color kDefaultColor = 0xFFFFFFFFu;
-[[nodiscard]] constexpr Color rgb(int r, int g, int b)
-{
-    return Color(r & 0xFF) | (Color(g & 0xFF) << 8) | (Color(b & 0xFF) << 16);
-}
 
 // Check state of a cell: 0 no check box, 1 checked, 2 unchecked.
 enum class CheckState : int { None = 0, Checked = 1, Unchecked = 2 };
@@ -56,14 +49,12 @@ enum class ClearWhat { Everything, Formatting, Text };
 // headless grids estimate 8 pixels per character.
 using TextMeasure = std::function<int(std::string_view text, bool bold)>;
 
-class Grid {
+class Grid : public Control {
 public:
     static constexpr int kTwipsPerPixel = 15;
     static constexpr int kFitWidth = -1; // a column width of -1 fits the column to its contents
 
-    Grid(int rows = 2, int cols = 2, int fixedRows = 1, int fixedCols = 1);
-    Grid(const Grid&) = delete;
-    Grid& operator=(const Grid&) = delete;
+    Grid(int rows = 2, int cols = 2, int fixedRows = 1, int fixedCols = 1, std::string name = {}, int index = -1);
 
     // --- shape
     [[nodiscard]] int rows() const { return m_rows; }
@@ -174,6 +165,8 @@ public:
     // Passes a typed key through the owner's key-press-edit handler; returns the key to use
     // (0 = refused).
     int filterEditKey(int keyAscii);
+    // Puts the cell's own text back into the edit text (no change edit).
+    void revertEditText();
     // Writes the edit text into the cell, ends the edit and raises after edit.
     void commitEdit();
     // Ends the edit, the cell keeps its text; no after edit.
@@ -199,16 +192,6 @@ public:
     [[nodiscard]] bool redraw() const { return m_redraw; }
     void setRedraw(bool on);
 
-    // --- appearance shared with the other controls
-    [[nodiscard]] const std::string& fontName() const { return m_fontName; }
-    [[nodiscard]] double fontSize() const { return m_fontSize; }
-    [[nodiscard]] bool fontBold() const { return m_fontBold; }
-    void setFont(const std::string& name, double size, bool bold);
-    [[nodiscard]] const std::string& toolTipText() const { return m_toolTip; }
-    void setToolTipText(std::string tip);
-    [[nodiscard]] Color gridBackColor() const { return m_gridBackColor; }
-    void setGridBackColor(Color color);
-
     // --- owner events
     Signal<int, int, bool&> beforeEdit;      // row, col, cancel
     Signal<int, int, bool&> startEdit;       // row, col, cancel; the cell still holds its old text
@@ -230,7 +213,7 @@ public:
     Signal<> structureChanged;
     Signal<> geometryChanged;
     Signal<> selectionChanged;
-    Signal<> appearanceChanged;              // font, tooltip, grid colour
+    // (Control::changed: font, tooltip, colours, enabled, visible)
 
 private:
     struct CellAttr {
@@ -286,11 +269,6 @@ private:
     bool m_pendingCells = false;
     int m_pr1 = 0, m_pc1 = 0, m_pr2 = 0, m_pc2 = 0;
 
-    std::string m_fontName = "Arial";
-    double m_fontSize = 10.0;
-    bool m_fontBold = false;
-    std::string m_toolTip;
-    Color m_gridBackColor = kDefaultColor;
     TextMeasure m_measure;
 };
 
