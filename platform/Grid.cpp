@@ -775,8 +775,20 @@ bool Grid::userToggleCheck(int row, int col)
 
 void Grid::userCellButton()
 {
-    if (m_editing)
-        cellButtonClick.send(m_editRow, m_editCol);
+    if (!m_editing)
+        return;
+    const int row = m_editRow, col = m_editCol;
+    const std::string before = text(row, col);
+    cellButtonClick.send(row, col);
+    if (m_editing && m_editRow == row && m_editCol == col && text(row, col) != before)
+        m_editText = text(row, col);
+}
+
+void Grid::editCell()
+{
+    editRequested.send();
+    if (!m_editing)
+        beginEdit(m_row, m_col);
 }
 
 bool Grid::userMoveColumn(int from, int to)

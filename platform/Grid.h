@@ -81,6 +81,11 @@ public:
     void setCellData(int row, int col, std::string data);
     [[nodiscard]] CheckState checkState(int row, int col) const;
     void setCheckState(int row, int col, CheckState state);
+    // (The grid-wide colours are Control's backColor()/foreColor().)
+    using Control::backColor;
+    using Control::setBackColor;
+    using Control::foreColor;
+    using Control::setForeColor;
     [[nodiscard]] Color backColor(int row, int col) const;
     void setBackColor(int row, int col, Color color);
     [[nodiscard]] Color foreColor(int row, int col) const;
@@ -173,8 +178,12 @@ public:
     void cancelEdit();
     // A click on a check box cell: before edit (may cancel), toggle, after edit.
     bool userToggleCheck(int row, int col);
-    // A click on the "..." button of the cell in edit.
+    // A click on the "..." button of the cell in edit. When the owner's handler writes the
+    // cell, the edit text takes the new text.
     void userCellButton();
+    // The owner starts the editor on the current cell (double click handlers): the view opens
+    // its editor; without a view the edit begins here.
+    void editCell();
     // A drag of header cell `from` to position `to`: before move (the owner may change the
     // position; the column's own position refuses), move, after move. Returns true if moved.
     bool userMoveColumn(int from, int to);
@@ -213,6 +222,7 @@ public:
     Signal<> structureChanged;
     Signal<> geometryChanged;
     Signal<> selectionChanged;
+    Signal<> editRequested;
     // (Control::changed: font, tooltip, colours, enabled, visible)
 
 private:
