@@ -99,8 +99,4 @@ private:
     bool m_syncing = false;
 };
 
-// The key code and shift bits the grid events use, from a Qt key event.
-int keyCodeOf(const QKeyEvent& event);
-int shiftStateOf(Qt::KeyboardModifiers modifiers);
-
 } // namespace corvalet::gui
