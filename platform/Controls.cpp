@@ -35,6 +35,25 @@ bool globMatch(std::string_view name, std::string_view glob)
         ++g;
     return g == glob.size();
 }
+// The names of the files (or sub-folders) of a folder, sorted without regard to case. Hidden
+// entries (a leading ".") are left out; an unreadable folder lists nothing.
+std::vector<std::string> folderEntries(const std::string& path, bool folders, std::string_view pattern)
+{
+    std::vector<std::string> names;
+    std::error_code ec;
+    if (!path.empty()) {
+        for (std::filesystem::directory_iterator it(path, ec), end; !ec && it != end; it.increment(ec)) {
+            std::error_code fec;
+            std::string name = it->path().filename().string();
+            if (name.empty() || name.front() == '.')
+                continue;
+            if (folders ? it->is_directory(fec) : (it->is_regular_file(fec) && matchesFilePattern(name, pattern)))
+                names.push_back(std::move(name));
+        }
+    }
+    std::sort(names.begin(), names.end(), lessNoCase);
+    return names;
+}
 } // namespace
 
 // ---------------------------------------------------------------- TextBox
@@ -389,20 +408,7 @@ void FileList::setPattern(std::string pattern)
 
 void FileList::refresh()
 {
-    std::vector<std::string> names;
-    std::error_code ec;
-    if (!m_path.empty()) {
-        for (std::filesystem::directory_iterator it(m_path, ec), end; !ec && it != end; it.increment(ec)) {
-            std::error_code fec;
-            if (!it->is_regular_file(fec))
-                continue;
-            std::string name = it->path().filename().string();
-            if (!name.empty() && name.front() != '.' && matchesFilePattern(name, m_pattern))
-                names.push_back(std::move(name));
-        }
-    }
-    std::sort(names.begin(), names.end(), lessNoCase);
-    setItems(std::move(names));
+    setItems(folderEntries(m_path, false, m_pattern));
 }
 
 std::string FileList::filePath(int i) const
@@ -425,17 +431,7 @@ void FolderList::setPath(std::string path)
 
 void FolderList::refresh()
 {
-    std::vector<std::string> names;
-    std::error_code ec;
-    if (!m_path.empty()) {
-        for (std::filesystem::directory_iterator it(m_path, ec), end; !ec && it != end; it.increment(ec)) {
-            std::error_code fec;
-            std::string name = it->path().filename().string();
-            if (it->is_directory(fec) && !name.empty() && name.front() != '.')
-                names.push_back(std::move(name));
-        }
-    }
-    std::sort(names.begin(), names.end(), lessNoCase);
+    std::vector<std::string> names = folderEntries(m_path, true, {});
     if (names == m_folders)
         return;
     m_folders = std::move(names);

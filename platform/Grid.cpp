@@ -400,24 +400,25 @@ void Grid::setColAlignment(int col, Align align)
         noteCells(0, col, m_rows - 1, col);
 }
 
-void Grid::setRangeBackColor(int r1, int c1, int r2, int c2, Color color)
+template <class Fn> void Grid::forRange(int r1, int c1, int r2, int c2, Fn&& each)
 {
+    // One collected notice for the whole range.
     const bool wasRedraw = m_redraw;
     setRedraw(false);
     for (int r = std::min(r1, r2); r <= std::max(r1, r2); ++r)
         for (int c = std::min(c1, c2); c <= std::max(c1, c2); ++c)
-            setBackColor(r, c, color);
+            each(r, c);
     setRedraw(wasRedraw);
+}
+
+void Grid::setRangeBackColor(int r1, int c1, int r2, int c2, Color color)
+{
+    forRange(r1, c1, r2, c2, [&](int r, int c) { setBackColor(r, c, color); });
 }
 
 void Grid::setRangeBold(int r1, int c1, int r2, int c2, bool bold)
 {
-    const bool wasRedraw = m_redraw;
-    setRedraw(false);
-    for (int r = std::min(r1, r2); r <= std::max(r1, r2); ++r)
-        for (int c = std::min(c1, c2); c <= std::max(c1, c2); ++c)
-            setBold(r, c, bold);
-    setRedraw(wasRedraw);
+    forRange(r1, c1, r2, c2, [&](int r, int c) { setBold(r, c, bold); });
 }
 
 void Grid::clearRange(int r1, int c1, int r2, int c2, ClearWhat what)

@@ -248,6 +248,7 @@ private:
     void dropIfPlain(int row, int col);
     // Changes one attribute of one cell; notifies when it changed.
     template <class Fn> void changeAttr(int row, int col, Fn&& change);
+    template <class Fn> void forRange(int r1, int c1, int r2, int c2, Fn&& each);
     void reshape(int rows, int cols);
     void noteCells(int r1, int c1, int r2, int c2);
     void noteStructure();

@@ -1,5 +1,7 @@
 #include "gui/ControlBinders.h"
 
+#include "gui/GuiTestApp.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,14 +15,6 @@ using namespace corvalet;
 
 namespace {
 
-void ensureApp()
-{
-    static int argc = 1;
-    static char name[] = "corvalet_gui_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-}
 
 struct Count {
     int n = 0;
@@ -32,7 +26,7 @@ struct Count {
 
 TEST(ControlBindersTest, ModelChangesReachTheWidgetAndUserActionsRaiseOneEvent)
 {
-    ensureApp();
+    guitest::guiTestApp();
     platform::CheckBox model("chk");
     auto* box = new QCheckBox;
     auto* binder = new gui::CheckBoxBinder(box, model);
@@ -54,7 +48,7 @@ TEST(ControlBindersTest, ModelChangesReachTheWidgetAndUserActionsRaiseOneEvent)
 
 TEST(ControlBindersTest, TextComboListAndTabsStayInStep)
 {
-    ensureApp();
+    guitest::guiTestApp();
     platform::TextBox text("trig");
     auto* edit = new QLineEdit;
     new gui::TextBoxBinder(edit, text);

@@ -1,5 +1,7 @@
 #include "gui/GridView.h"
 
+#include "gui/GuiTestApp.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -20,16 +22,6 @@ using platform::Grid;
 
 namespace {
 
-QApplication& app()
-{
-    static int argc = 1;
-    static char name[] = "corvalet_gui_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-    return *qobject_cast<QApplication*>(QApplication::instance());
-}
-
 void sendClick(QWidget* target, QPoint at)
 {
     QMouseEvent press(QEvent::MouseButtonPress, at, target->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
@@ -45,7 +37,7 @@ struct TestForm {
     std::vector<platform::Connection> conns;
     TestForm()
     {
-        app();
+        guitest::guiTestApp();
         grid.setText(0, 1, "Value");
         grid.setText(0, 2, "Other");
         grid.setText(1, 0, "Depth Unit");
@@ -132,7 +124,7 @@ TEST(GridViewTest, CheckBoxClickTogglesTheCheckState)
 
 TEST(GridViewTest, HeaderDragMovesTheColumnOrIsRefused)
 {
-    app();
+    guitest::guiTestApp();
     Grid grid(3, 5, 1, 1);
     for (int c = 0; c < 5; ++c)
         grid.setText(0, c, "H" + std::to_string(c));
@@ -159,7 +151,7 @@ TEST(GridViewTest, HeaderDragMovesTheColumnOrIsRefused)
 
 TEST(GridViewTest, CellEditsSendRangedUpdatesAndStructureOneReset)
 {
-    app();
+    guitest::guiTestApp();
     Grid grid(2001, 4, 1, 1);
     gui::GridView view(grid);
     int resets = 0;
@@ -189,7 +181,7 @@ TEST(GridViewTest, CellEditsSendRangedUpdatesAndStructureOneReset)
 
 TEST(GridViewTest, CellButtonRaisesTheOwnerEvent)
 {
-    app();
+    guitest::guiTestApp();
     Grid grid(3, 2, 1, 1);
     auto before = grid.beforeEdit.connect([&](int, int, bool&) { grid.setEditList("..."); });
     auto button = grid.cellButtonClick.connect([&](int r, int c) { grid.setText(r, c, "/data/well.las"); });

@@ -1,6 +1,8 @@
 #include "core/WindowHelpers.h"
 #include "gui/QtWindowHost.h"
 
+#include "gui/GuiTestApp.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,20 +14,9 @@
 
 using namespace corvalet;
 
-namespace {
-void ensureApp()
-{
-    static int argc = 1;
-    static char name[] = "corvalet_gui_tests";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-}
-} // namespace
-
 TEST(QtWindowHostTest, ChildWindowsFollowTheirModels)
 {
-    ensureApp();
+    guitest::guiTestApp();
     QMainWindow main;
     auto* mdi = new QMdiArea;
     main.setCentralWidget(mdi);
@@ -65,7 +56,7 @@ TEST(QtWindowHostTest, ChildWindowsFollowTheirModels)
 
 TEST(QtWindowHostTest, RunModalReturnsWhenTheWindowIsHidden)
 {
-    ensureApp();
+    guitest::guiTestApp();
     QMainWindow main;
     auto* mdi = new QMdiArea;
     main.setCentralWidget(mdi);
