@@ -37,7 +37,7 @@ WrapKind detectDataWrap(const std::string& path, DataWrap& wrap)
     LineReader in;
     if (!in.open(path))
         return WrapKind::Error;
-    if (seekSection(in, "A") == 0)
+    if (seekSection(in, 'A') == 0)
         return WrapKind::Undetermined;
 
     // Field counts and lengths of up to 200 non-empty data lines; the file's last line is never
@@ -123,7 +123,7 @@ int countDataCols(const std::string& path, std::int64_t lines, std::vector<std::
     LineReader in;
     if (!in.open(path))
         return 0;
-    if (seekSection(in, "A") == 0)
+    if (seekSection(in, 'A') == 0)
         in.seek(1);
     std::string joined;
     Line line;
@@ -147,7 +147,7 @@ int readDataDepthRange(const std::string& path, std::int64_t valuesPerStep, std:
     LineReader in;
     if (!in.open(path))
         return -1;
-    positions[0] = seekSection(in, "A");
+    positions[0] = seekSection(in, 'A');
 
     Line line;
     while (in.next(line)) {
@@ -210,7 +210,7 @@ int scanLasFile(FileInfoRec& rec, const std::string& path)
 {
     // A record scanned for a new file keeps nothing of the file it held before.
     rec = FileInfoRec{};
-    TextTable range;
+    WellRange range;
     std::string formatColumns;
     getWellRange(path, range, formatColumns);
     rec.dotCol = 7;
@@ -228,13 +228,13 @@ int scanLasFile(FileInfoRec& rec, const std::string& path)
     }
     rec.indexMnem = "DEPT";
     rec.filePath = path;
-    rec.strt = leadingNumber(range(0, 0));
-    rec.stop = leadingNumber(range(1, 0));
-    rec.step = leadingNumber(range(2, 0));
+    rec.strt = leadingNumber(range[0][0]);
+    rec.stop = leadingNumber(range[1][0]);
+    rec.step = leadingNumber(range[2][0]);
     rec.lowDepth = std::min(rec.strt, rec.stop);
     rec.highDepth = std::max(rec.strt, rec.stop);
-    rec.nullText = range(3, 0);
-    rec.rangeUnit = range(1, 1);
+    rec.nullText = range[3][0];
+    rec.rangeUnit = range[1][1];
 
     DataWrap wrap;
     switch (detectDataWrap(path, wrap)) {
