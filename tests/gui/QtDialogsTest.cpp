@@ -1,0 +1,119 @@
+#include "gui/QtDialogs.h"
+
+#include "QtTestApp.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+using namespace corvalet::platform;
+using corvalet::gui::QtDialogs;
+
+namespace {
+
+// Waits (inside the dialog's own event loop) for the modal message box, lets `act` look at it
+// and press a button.
+void whenMessageBoxShows(std::function<void(QMessageBox*)> act)
+{
+    auto* timer = new QTimer(&qtTestApp());
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(box);
+        }
+    });
+    timer->start(10);
+}
+
+} // namespace
+
+TEST(QtDialogsMessage, ShowsStyleAndReturnsTheButtonPressed)
+{
+    qtTestApp();
+    QtDialogs dialogs;
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QMessageBox::StandardButton> buttons;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    whenMessageBoxShows([&](QMessageBox* box) {
+        title = box->windowTitle();
+        text = box->text();
+        icon = box->icon();
+        for (QAbstractButton* b : box->buttons())
+            buttons << box->standardButton(b);
+        defaultButton = box->standardButton(box->defaultButton());
+        box->button(QMessageBox::Yes)->click();
+    });
+    const int answer = dialogs.msgBox("Do you want to print the certify results of all 3 files?",
+                                      MsgStyle::YesNoCancel + MsgStyle::Question + MsgStyle::DefaultButton2,
+                                      "Print Certify Results");
+    EXPECT_EQ(answer, MsgResult::Yes);
+    EXPECT_EQ(title, QStringLiteral("Print Certify Results"));
+    EXPECT_EQ(text, QStringLiteral("Do you want to print the certify results of all 3 files?"));
+    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_EQ(buttons.size(), 3);
+    EXPECT_TRUE(buttons.contains(QMessageBox::Yes) && buttons.contains(QMessageBox::No) &&
+                buttons.contains(QMessageBox::Cancel));
+    EXPECT_EQ(defaultButton, QMessageBox::No);
+}
+
+TEST(QtDialogsMessage, EachButtonMapsBackToItsResult)
+{
+    qtTestApp();
+    QtDialogs dialogs;
+    struct Case {
+        int style;
+        QMessageBox::StandardButton press;
+        int result;
+        QMessageBox::Icon icon;
+    };
+    const Case cases[] = {
+        {MsgStyle::OkOnly + MsgStyle::Critical, QMessageBox::Ok, MsgResult::Ok, QMessageBox::Critical},
+        {MsgStyle::OkCancel + MsgStyle::Exclamation, QMessageBox::Cancel, MsgResult::Cancel, QMessageBox::Warning},
+        {MsgStyle::AbortRetryIgnore, QMessageBox::Ignore, MsgResult::Ignore, QMessageBox::NoIcon},
+        {MsgStyle::YesNo + MsgStyle::Information, QMessageBox::No, MsgResult::No, QMessageBox::Information},
+        {MsgStyle::RetryCancel, QMessageBox::Retry, MsgResult::Retry, QMessageBox::NoIcon},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.style);
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QString title;
+        whenMessageBoxShows([&](QMessageBox* box) {
+            icon = box->icon();
+            title = box->windowTitle();
+            box->button(c.press)->click();
+        });
+        EXPECT_EQ(dialogs.msgBox("caf\xE9", c.style), c.result);
+        EXPECT_EQ(icon, c.icon);
+        EXPECT_EQ(title, QStringLiteral("Corvalet")); // a box without a title gets the program's
+    }
+}
+
+TEST(QtDialogsMessage, EscapeGivesCancelWhereTheBoxHasIt)
+{
+    qtTestApp();
+    QtDialogs dialogs;
+    QString text;
+    whenMessageBoxShows([&](QMessageBox* box) {
+        text = box->text();
+        box->reject();
+    });
+    EXPECT_EQ(dialogs.msgBox("caf\xE9 \x80", MsgStyle::YesNoCancel, "T"), MsgResult::Cancel);
+    EXPECT_EQ(text, QString::fromUtf8("caf\u00E9 \u20AC"));
+}
+
+TEST(QtFileFilters, PipeFiltersBecomeQtNameFilters)
+{
+    EXPECT_EQ(corvalet::gui::qtNameFilters("Files (*.txt)|*.txt|All Files (*.*)|*.*"),
+              (QStringList{"Files (*.txt)", "All Files (*)"}));
+    EXPECT_EQ(corvalet::gui::qtNameFilters("las Files (*.las;*.fil)|*.las;*.fil"),
+              QStringList{"las Files (*.las *.fil)"});
+    EXPECT_EQ(corvalet::gui::qtNameFilters("Programs|*"), QStringList{"Programs (*)"});
+    EXPECT_TRUE(corvalet::gui::qtNameFilters("").isEmpty());
+}
