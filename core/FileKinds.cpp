@@ -178,7 +178,10 @@ bool isPrimaryIndexFile(const std::string& path)
     std::string head;
     if (!readBytes(path, 0, 2048, head) || head.size() < 2048)
         return false;
-    const std::string_view text = platform::trimBlanks(head);
+    // Blank lines before the title are allowed, so line ends are trimmed with the blanks.
+    std::string_view text = head;
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\r' || text.front() == '\n'))
+        text.remove_prefix(1);
     return platform::startsWithNoCase(text, "PrimaryIndex") && containsNoCase(text, "[A");
 }
 

@@ -49,7 +49,7 @@ std::string unwrappedData(int steps, int values, double start = 1000.0, double s
         std::snprintf(buf, sizeof buf, "%10.4f", start + step * i);
         s += buf;
         for (int v = 1; v < values; ++v) {
-            std::snprintf(buf, sizeof buf, "%10.4f", 10.0 * v + i * 0.01);
+            std::snprintf(buf, sizeof buf, "%12.4f", 10.0 * v + i * 0.01);
             s += buf;
         }
         s += "\r\n";
@@ -158,7 +158,7 @@ TEST(ScanLasFile, FillsTheRecordOfAnUnwrappedFile)
     EXPECT_EQ(r.wrapText, "NO");
     EXPECT_EQ(r.linesPerStep, 1);
     EXPECT_EQ(r.valuesPerStep, 2);
-    EXPECT_EQ(r.bytesPerStep, 22);
+    EXPECT_EQ(r.bytesPerStep, 24);
     EXPECT_DOUBLE_EQ(r.firstDataDepth, 1000.0);
     EXPECT_DOUBLE_EQ(r.lastDataDepth, 1012.0);
     EXPECT_EQ(r.firstColWidth, 10);
@@ -166,8 +166,8 @@ TEST(ScanLasFile, FillsTheRecordOfAnUnwrappedFile)
     EXPECT_EQ(r.dotCol, 6);
     EXPECT_EQ(r.valueCol, 16);
     EXPECT_EQ(r.colonCol, 26);
-    EXPECT_EQ(lineAt(path, r.dataStartPos), " 1000.0000   10.0000");
-    EXPECT_EQ(lineAt(path, r.lastStepPos), " 1012.0000   10.4800");
+    EXPECT_EQ(lineAt(path, r.dataStartPos), " 1000.0000     10.0000");
+    EXPECT_EQ(lineAt(path, r.lastStepPos), " 1012.0000     10.4800");
 }
 
 TEST(ScanLasFile, FindsTheLastStepOfWrappedData)
@@ -237,12 +237,12 @@ TEST(ScanLasFile, IrregularDataKeepNothingOfThePreviousFile)
 
 TEST(ScanLasFile, WideFilesAnalyseWithoutOverflow)
 {
-    // 3000 curves: one data line of about 33,000 characters per step.
+    // 3000 curves: one data line of about 36,000 characters per step.
     const auto path = write("wide.las", header() + unwrappedData(20, 3000));
     FileInfoRec r;
     ASSERT_EQ(scanLasFile(r, path), -1);
     EXPECT_EQ(r.valuesPerStep, 3000);
-    EXPECT_EQ(r.bytesPerStep, 30002);
+    EXPECT_EQ(r.bytesPerStep, 10 + 12 * 2999 + 2);
     EXPECT_DOUBLE_EQ(r.lastDataDepth, 1000.0 + 0.25 * 19);
     EXPECT_EQ(lineAt(path, r.lastStepPos).substr(0, 10), " 1004.7500");
 }

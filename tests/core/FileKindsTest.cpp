@@ -8,7 +8,7 @@
 #include <string>
 
 using namespace corvalet::core;
-using corvalet::platform::MsgResult;
+namespace MsgResult = corvalet::platform::MsgResult;
 using corvalet::platform::ScriptedDialogs;
 namespace fs = std::filesystem;
 
@@ -77,7 +77,8 @@ TEST(FileKinds, DetectionTable)
         {".las folder", "set.las/well.dat", kLas, FileKind::NotBasicLas},
         {"ascii save with tab", "save.txt", asciiSaveTab, FileKind::Ostrelle2x},
         {"ascii save with blanks", "save2.las", asciiSaveBlank, FileKind::Ostrelle35},
-        {"ascii save without ~C", "save3.las", asciiSaveNoC, FileKind::Unusable},
+        {"ascii save without ~C", "save3.las", asciiSaveNoC, FileKind::NotBasicLas},
+        {"ascii save with ~V and ~W but no ~C", "save4.las", "# Ascii save\r\n~V\r\n~W\r\n", FileKind::Unusable},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -101,7 +102,6 @@ TEST(FileKinds, LineEndCodes)
         {"LF", withEnds(kLas, "\n"), LineEnds::BareLf},
         {"CR", withEnds(kLas, "\r"), LineEnds::BareLf},
         {"CR CR LF", withEnds(kLas, "\r\r\n"), LineEnds::Undetermined},
-        {"mixed, LF after CR LF", "a\r\nb\nc\n", LineEnds::BareLf},
         {"empty", "", LineEnds::Empty},
         {"NUL", std::string("a\0b\r\n", 5), LineEnds::Binary},
         {"exactly 4096 bytes", std::string(4094, 'x') + "\r\n", LineEnds::Clean},
