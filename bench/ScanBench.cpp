@@ -55,7 +55,8 @@ void run(const std::string& path, bool wrapped)
 
     const auto t1 = std::chrono::steady_clock::now();
     corvalet::platform::LineReader reader;
-    reader.open(path);
+    if (!reader.open(path))
+        return;
     corvalet::platform::Line line;
     std::size_t lines = 0;
     std::size_t bytes = 0;
