@@ -89,8 +89,8 @@ public:
     {
         // The copy keeps both the list and each handler alive through the calls, even when a
         // handler disconnects itself or the list grows.
-        const std::vector<Slot> slots = m_slots;
-        for (const auto& slot : slots) {
+        const std::vector<Slot> receivers = m_slots;
+        for (const auto& slot : receivers) {
             if (slot.state->connected && !slot.state->blocked)
                 (*slot.handler)(args...);
         }
