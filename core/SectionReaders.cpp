@@ -49,6 +49,18 @@ std::vector<std::string> itemLinesUntilTilde(LineReader& in)
     return items;
 }
 
+// The item lines of section `letter`, with the table sized to columns 0..4 and one row per item
+// (one empty row when there is none). False, table unchanged, when the section is absent.
+bool sizedForItems(TextTable& table, const std::string& path, char letter, std::vector<std::string>& items)
+{
+    LineReader in;
+    if (!in.open(path) || seekSection(in, letter) == 0)
+        return false;
+    items = itemLinesUntilTilde(in);
+    table.redim(4, std::max(static_cast<int>(items.size()) - 1, 0));
+    return !items.empty();
+}
+
 float lookupFactor(const UnitFactorLookup& lookup, std::string unit, float& offset)
 {
     offset = 0;
@@ -132,15 +144,9 @@ int readSectionTable(const std::string& path, TextTable& table, std::string& let
 
 int readCurveSection(TextTable& table, const std::string& path, char letter)
 {
-    LineReader in;
-    if (!in.open(path) || seekSection(in, letter) == 0)
+    std::vector<std::string> items;
+    if (!sizedForItems(table, path, letter, items))
         return 0;
-    const std::vector<std::string> items = itemLinesUntilTilde(in);
-    if (items.empty()) {
-        table.redim(4, 0);
-        return 0;
-    }
-    table.redim(4, static_cast<int>(items.size()) - 1);
     HeaderParts parts;
     for (std::size_t r = 0; r < items.size(); ++r) {
         splitHeaderLine(items[r], parts);
@@ -212,15 +218,9 @@ int readParamSectionNumeric(TextTable& table, const std::string& path, char lett
 
 int readSectionToGrid(TextTable& table, const std::string& path, char letter)
 {
-    LineReader in;
-    if (!in.open(path) || seekSection(in, letter) == 0)
+    std::vector<std::string> items;
+    if (!sizedForItems(table, path, letter, items))
         return 0;
-    const std::vector<std::string> items = itemLinesUntilTilde(in);
-    if (items.empty()) {
-        table.redim(4, 0);
-        return 0;
-    }
-    table.redim(4, static_cast<int>(items.size()) - 1);
     platform::Fields fields;
     for (std::size_t r = 0; r < items.size(); ++r) {
         const int row = static_cast<int>(r);
