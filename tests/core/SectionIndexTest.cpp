@@ -108,10 +108,24 @@ std::vector<std::string> row(const TextTable& table, int r)
     return cells;
 }
 
-TEST(SectionIndexTest, IndexesTitlesOfAFile)
-{
+// A scratch file and a fresh program state for each test.
+class SectionIndexFileTest : public testing::Test {
+protected:
+    void SetUp() override { initGlobals(state); }
+    // Writes the file and indexes it.
+    bool index(const std::string& text)
+    {
+        writeFile(path, text);
+        return indexLasSections(state, path);
+    }
+
     ScratchDir dir;
-    const std::string path = dir.file("log3.las");
+    const std::string path = dir.file("sections.las");
+    AppState state;
+};
+
+TEST_F(SectionIndexFileTest, IndexesTitlesOfAFile)
+{
     // Mixed line ends; positions are those of the line after each title.
     const std::string text =
         "~Version Information\r\n"            // 1..22
@@ -126,11 +140,7 @@ TEST(SectionIndexTest, IndexesTitlesOfAFile)
         "~A | Something DEPT\r\n"             // 146..166
         "1.0 2.0\r\n"
         "~Tops";                              // last line without an end
-    writeFile(path, text);
-
-    AppState state;
-    initGlobals(state);
-    ASSERT_TRUE(indexLasSections(state, path));
+    ASSERT_TRUE(index(text));
     const TextTable& t = state.sectionTable;
     ASSERT_EQ(t.fieldUpper(), 5);
     ASSERT_EQ(t.rowUpper(), 8);
@@ -157,34 +167,23 @@ TEST(SectionIndexTest, IndexesTitlesOfAFile)
     EXPECT_EQ(sectionNameFromLetter(state, ""), "");
 }
 
-TEST(SectionIndexTest, FirstSectionOfALetterWinsAndAsciiNeedsACurveSection)
+TEST_F(SectionIndexFileTest, FirstSectionOfALetterWinsAndAsciiNeedsACurveSection)
 {
-    ScratchDir dir;
-    const std::string path = dir.file("two.las");
-    writeFile(path, "~Core_Data\n~ASCII | Mine\n~Comments\n~A\n");
-    AppState state;
-    initGlobals(state);
-    ASSERT_TRUE(indexLasSections(state, path));
+    ASSERT_TRUE(index("~Core_Data\n~ASCII | Mine\n~Comments\n~A\n"));
     EXPECT_EQ(sectionNameFromLetter(state, "c"), "Core_Data");
     // The last "C" section is Comments; only the first data section is associated.
     EXPECT_EQ(state.sectionTable(1, 2), "Comments");
     EXPECT_EQ(state.sectionTable(1, 4), "");
     EXPECT_EQ(row(state.sectionAssocTable, 1), (std::vector<std::string>{"Core", "1", "", ""}));
 
-    writeFile(path, "~V\n~ASCII | Mine\n");
-    ASSERT_TRUE(indexLasSections(state, path));
+    ASSERT_TRUE(index("~V\n~ASCII | Mine\n"));
     EXPECT_EQ(state.sectionTable(1, 2), "Mine");
     EXPECT_EQ(state.sectionAssocTable.rowUpper(), 0);
 }
 
-TEST(SectionIndexTest, MissingFileLeavesEmptyTables)
+TEST_F(SectionIndexFileTest, MissingFileLeavesEmptyTables)
 {
-    ScratchDir dir;
-    const std::string path = dir.file("a.las");
-    writeFile(path, "~V\n~Log_Data\n");
-    AppState state;
-    initGlobals(state);
-    ASSERT_TRUE(indexLasSections(state, path));
+    ASSERT_TRUE(index("~V\n~Log_Data\n"));
     ASSERT_EQ(state.sectionTable.rowUpper(), 2);
 
     EXPECT_TRUE(indexLasSections(state, dir.file("missing.las")));
@@ -201,7 +200,7 @@ TEST(SectionIndexTest, MissingFileLeavesEmptyTables)
         EXPECT_EQ(row(list, r), std::vector<std::string>(2));
 }
 
-TEST(SectionIndexTest, ListsStandardSectionsInFileOrder)
+TEST_F(SectionIndexFileTest, ListsStandardSectionsInFileOrder)
 {
     struct Case {
         const char* label;
@@ -223,10 +222,6 @@ TEST(SectionIndexTest, ListsStandardSectionsInFileOrder)
         {"no titles", "nothing\n",
          {{"0", "Version"}, {"0", "Well"}, {"0", "Curve"}, {"0", "Parameter"}, {"0", "Other"}, {"0", "ASCII"}}},
     };
-    ScratchDir dir;
-    const std::string path = dir.file("order.las");
-    AppState state;
-    initGlobals(state);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
         writeFile(path, c.text);
