@@ -29,9 +29,9 @@ long peakKb()
 
 void run(const std::string& path, bool wrapped)
 {
-    corvalet::bench::SyntheticSpec spec;
-    spec.wrapped = wrapped;
-    if (!std::filesystem::exists(path) && !corvalet::bench::writeSyntheticLas(path, spec)) {
+    corvalet::bench::SyntheticOptions options;
+    options.wrapped = wrapped;
+    if (!std::filesystem::exists(path) && !corvalet::bench::writeSyntheticLas(path, options)) {
         std::fprintf(stderr, "cannot write %s\n", path.c_str());
         return;
     }

@@ -26,12 +26,12 @@ void appendFixed(std::string& out, double v, int width, int decimals)
 
 } // namespace
 
-bool writeSyntheticLas(const std::string& path, const SyntheticSpec& spec)
+bool writeSyntheticLas(const std::string& path, const SyntheticOptions& options)
 {
     std::FILE* f = std::fopen(path.c_str(), "wb");
     if (!f)
         return false;
-    const double stop = spec.start + spec.step * static_cast<double>(spec.steps - 1);
+    const double stop = options.start + options.step * static_cast<double>(options.steps - 1);
     std::string out;
     out.reserve(1 << 21);
     char line[256];
@@ -41,15 +41,15 @@ bool writeSyntheticLas(const std::string& path, const SyntheticSpec& spec)
     };
     put("~VERSION INFORMATION");
     put(" VERS.                 2.0 : CWLS LOG ASCII STANDARD - VERSION 2.0");
-    put(spec.wrapped ? " WRAP.                 YES : MULTIPLE LINES PER DEPTH STEP"
+    put(options.wrapped ? " WRAP.                 YES : MULTIPLE LINES PER DEPTH STEP"
                      : " WRAP.                  NO : ONE LINE PER DEPTH STEP");
     put("~WELL INFORMATION");
     put("#MNEM.UNIT      DATA                         DESCRIPTION");
-    std::snprintf(line, sizeof line, " STRT.M        %.4f                  : START DEPTH", spec.start);
+    std::snprintf(line, sizeof line, " STRT.M        %.4f                  : START DEPTH", options.start);
     put(line);
     std::snprintf(line, sizeof line, " STOP.M        %.4f                  : STOP DEPTH", stop);
     put(line);
-    std::snprintf(line, sizeof line, " STEP.M        %.4f                     : STEP", spec.step);
+    std::snprintf(line, sizeof line, " STEP.M        %.4f                     : STEP", options.step);
     put(line);
     put(" NULL.         -999.2500                  : NULL VALUE");
     put(" COMP.         SYNTHETIC OPERATING CO.    : COMPANY");
@@ -61,7 +61,7 @@ bool writeSyntheticLas(const std::string& path, const SyntheticSpec& spec)
     put(" UWI .         100010100101W100           : UNIQUE WELL ID");
     put("~CURVE INFORMATION");
     put(" DEPT.M                                  : 1  DEPTH");
-    for (int c = 1; c < spec.curves; ++c) {
+    for (int c = 1; c < options.curves; ++c) {
         const int k = (c - 1) % 12;
         std::snprintf(line, sizeof line, " %-4s.%-6s                           : %d  %s", kMnems[k], kUnits[k], c + 1,
                       kMnems[k]);
@@ -72,17 +72,17 @@ bool writeSyntheticLas(const std::string& path, const SyntheticSpec& spec)
     put(" RMF .OHMM         0.0450                 : MUD FILTRATE RESISTIVITY");
     put("~A  DEPTH");
 
-    std::uint32_t state = spec.seed;
+    std::uint32_t state = options.seed;
     auto noise = [&state]() {
         state = state * 1664525u + 1013904223u;
         return static_cast<double>(state >> 8) / 16777216.0 - 0.5;
     };
-    for (std::int64_t s = 0; s < spec.steps; ++s) {
-        const double depth = spec.start + spec.step * static_cast<double>(s);
+    for (std::int64_t s = 0; s < options.steps; ++s) {
+        const double depth = options.start + options.step * static_cast<double>(s);
         appendFixed(out, depth, 10, 4);
-        int onLine = spec.wrapped ? 5 : 0;  // wrapped: the depth stands alone on its line
-        for (int c = 1; c < spec.curves; ++c) {
-            if (spec.wrapped && onLine == 5) {
+        int onLine = options.wrapped ? 5 : 0;  // wrapped: the depth stands alone on its line
+        for (int c = 1; c < options.curves; ++c) {
+            if (options.wrapped && onLine == 5) {
                 out += "\r\n";
                 onLine = 0;
             }

@@ -6,7 +6,7 @@
 
 namespace corvalet::bench {
 
-struct SyntheticSpec {
+struct SyntheticOptions {
     int curves = 10;             // the depth curve included
     std::int64_t steps = 500000;
     double start = 1000.0;
@@ -16,6 +16,6 @@ struct SyntheticSpec {
 };
 
 // Writes the file; false when it cannot be written.
-bool writeSyntheticLas(const std::string& path, const SyntheticSpec& spec);
+bool writeSyntheticLas(const std::string& path, const SyntheticOptions& options);
 
 } // namespace corvalet::bench

@@ -150,10 +150,10 @@ bool fileExists(std::string_view path)
 KillResult killFiles(std::string_view pathOrPattern)
 {
     KillResult result;
-    const std::string_view spec = trimBlanks(pathOrPattern);
-    if (spec.empty())
+    const std::string_view pattern = trimBlanks(pathOrPattern);
+    if (pattern.empty())
         return result;
-    const std::string name = fileNameOfPath(spec);
+    const std::string name = fileNameOfPath(pattern);
     std::error_code ec;
     auto removeOne = [&](const fs::path& p) {
         std::error_code rec;
@@ -165,12 +165,12 @@ KillResult killFiles(std::string_view pathOrPattern)
             result.failed.push_back(p.string());
     };
     if (name.find_first_of("*?") == std::string::npos) {
-        const fs::path p = toPath(spec);
+        const fs::path p = toPath(pattern);
         if (fs::exists(fs::symlink_status(p, ec)))
             removeOne(p);
         return result;
     }
-    std::string folder = folderOfPath(spec);
+    std::string folder = folderOfPath(pattern);
     const fs::path dir = folder.empty() ? fs::path(".") : toPath(folder);
     std::vector<fs::path> matches;
     for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
