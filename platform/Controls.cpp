@@ -129,13 +129,32 @@ void ListBox::setItemData(int i, long data)
         m_items[std::size_t(i)].itemData = data; // not shown, so no notice
 }
 
+namespace {
+
+// Keeps a list's current index on the same entry when an entry is inserted or removed before it;
+// removing the current entry leaves no current entry (-1).
+void followInsert(int& index, int at)
+{
+    if (index >= at)
+        ++index;
+}
+
+void followRemove(int& index, int removed)
+{
+    if (index == removed)
+        index = -1;
+    else if (index > removed)
+        --index;
+}
+
+} // namespace
+
 void ListBox::addItem(std::string text, int at)
 {
     if (at < 0 || at > listCount())
         at = listCount();
     m_items.insert(m_items.begin() + at, ListEntry{std::move(text)});
-    if (m_listIndex >= at)
-        ++m_listIndex;
+    followInsert(m_listIndex, at);
     changed.send();
 }
 
@@ -144,10 +163,7 @@ void ListBox::removeItem(int i)
     if (i < 0 || i >= listCount())
         return;
     m_items.erase(m_items.begin() + i);
-    if (m_listIndex == i)
-        m_listIndex = -1;
-    else if (m_listIndex > i)
-        --m_listIndex;
+    followRemove(m_listIndex, i);
     m_topIndex = std::clamp(m_topIndex, 0, std::max(listCount() - 1, 0));
     changed.send();
 }
@@ -301,8 +317,7 @@ void ComboBox::addItem(std::string text, int at)
     if (at < 0 || at > listCount())
         at = listCount();
     m_items.insert(m_items.begin() + at, std::move(text));
-    if (m_listIndex >= at)
-        ++m_listIndex;
+    followInsert(m_listIndex, at);
     changed.send();
 }
 
@@ -311,10 +326,7 @@ void ComboBox::removeItem(int i)
     if (i < 0 || i >= listCount())
         return;
     m_items.erase(m_items.begin() + i);
-    if (m_listIndex == i)
-        m_listIndex = -1;
-    else if (m_listIndex > i)
-        --m_listIndex;
+    followRemove(m_listIndex, i);
     changed.send();
 }
 
