@@ -1,10 +1,15 @@
 #include "gui/QtDialogs.h"
+#include "gui/TextCodec.h"
 
 #include "QtTestApp.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -116,4 +121,74 @@ TEST(QtFileFilters, PipeFiltersBecomeQtNameFilters)
               QStringList{"las Files (*.las *.fil)"});
     EXPECT_EQ(corvalet::gui::qtNameFilters("Programs|*"), QStringList{"Programs (*)"});
     EXPECT_TRUE(corvalet::gui::qtNameFilters("").isEmpty());
+}
+
+namespace {
+
+// Like whenMessageBoxShows, for the folder dialog. Should the dialog refuse the choice and show a
+// box of its own, `watchdog` (which the caller keeps for the call) closes every modal window after
+// two seconds, so the test fails instead of hanging.
+void whenFolderDialogShows(QTimer& watchdog, std::function<void(QFileDialog*)> act)
+{
+    QObject::connect(&watchdog, &QTimer::timeout, [] {
+        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+            modal->reject();
+    });
+    watchdog.start(2000);
+    auto* timer = new QTimer(&qtTestApp());
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+        }
+    });
+    timer->start(10);
+}
+
+} // namespace
+
+TEST(QtDialogsFolder, OpensTitledOnTheStartFolderAndReturnsTheChoice)
+{
+    qtTestApp();
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString start = root.filePath("start folder");
+    const QString chosen = root.filePath("chosen folder");
+    ASSERT_TRUE(QDir().mkpath(start) && QDir().mkpath(chosen));
+    QtDialogs dialogs;
+    const struct {
+        const char* name;
+        QString start;
+        bool accept;
+        QString result;
+    } cases[] = {
+        {"chosen", start, true, chosen},
+        {"cancelled", start, false, QString()},
+        {"a missing start folder still lets a folder be chosen", root.filePath("gone"), true, chosen},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString title, shownStart;
+        bool foldersOnly = false;
+        QTimer watchdog;
+        whenFolderDialogShows(watchdog, [&](QFileDialog* dialog) {
+            title = dialog->windowTitle();
+            shownStart = dialog->directory().absolutePath();
+            foldersOnly = dialog->fileMode() == QFileDialog::Directory && dialog->testOption(QFileDialog::ShowDirsOnly);
+            if (!c.accept) {
+                dialog->reject();
+                return;
+            }
+            dialog->setDirectory(chosen);
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own accept, which is protected
+        });
+        const std::string result = dialogs.pickFolder("Select Source Folder", corvalet::gui::toPath(c.start));
+        EXPECT_EQ(QString::fromStdString(result), c.result);
+        EXPECT_EQ(title, QStringLiteral("Select Source Folder"));
+        EXPECT_TRUE(foldersOnly);
+        if (QFileInfo(c.start).isDir()) {
+            EXPECT_EQ(shownStart, c.start);
+        }
+    }
 }

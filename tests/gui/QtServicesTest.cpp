@@ -3,11 +3,19 @@
 
 #include "QtTestApp.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace corvalet;
 
@@ -68,4 +76,77 @@ TEST(QtPrinterPdf, PrintsEveryPageToTheFile)
     // At least three sheets: the long first page runs over, then the explicit new page.
     EXPECT_GE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r") + bytes.count("/Type /Page "), 3);
     EXPECT_FALSE(printer.endDoc());
+}
+
+namespace {
+
+// Waits for the print dialog, lets `act` answer it.
+void whenPrintDialogShows(std::function<void(QPrintDialog*)> act)
+{
+    auto* timer = new QTimer(&qtTestApp());
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(dialog);
+        }
+    });
+    timer->start(10);
+}
+
+} // namespace
+
+TEST(QtPrinterDialog, AcceptedPrintsToTheChosenFileCancelledPrintsNothing)
+{
+    qtTestApp();
+    if (QPrinter().outputFormat() != QPrinter::PdfFormat)
+        GTEST_SKIP() << "a printer is installed: accepting the dialog would print on paper";
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    for (const bool accept : {true, false}) {
+        SCOPED_TRACE(accept ? "accepted" : "cancelled");
+        const QString file = folder.filePath(accept ? "accepted.pdf" : "cancelled.pdf");
+        QString offered;
+        whenPrintDialogShows([&](QPrintDialog* dialog) {
+            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+            if (!name || !accept) {
+                dialog->reject();
+                return;
+            }
+            offered = name->text();
+            name->setText(file);
+            dialog->accept();
+        });
+        gui::QtPrinter printer;
+        EXPECT_EQ(printer.startDoc("Certify Results"), accept);
+        printer.printText("Failed: x\r\n\r\n");
+        EXPECT_EQ(printer.endDoc(), accept);
+        EXPECT_EQ(QFile::exists(file), accept);
+        if (accept) {
+            // Printing to a file is all this machine offers; the file offered is named after the document.
+            EXPECT_EQ(offered, gui::suggestedPdfFile("Certify Results"));
+            QFile pdf(file);
+            ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+            EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+        }
+    }
+}
+
+TEST(QtPrinterDialog, TheSuggestedPdfFileIsAPlainNameAfterTheDocument)
+{
+    const struct {
+        const char* docName;
+        const char* file;
+    } cases[] = {
+        {"Certify Results", "Certify Results.pdf"},
+        {"a/b\\c:d*e?", "a_b_c_d_e_.pdf"},
+        {"  ", "print.pdf"},
+        {".hidden", "print.hidden.pdf"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.docName);
+        const QFileInfo suggested(gui::suggestedPdfFile(QString::fromLatin1(c.docName)));
+        EXPECT_EQ(suggested.fileName(), QString::fromLatin1(c.file));
+        EXPECT_TRUE(suggested.absoluteDir().exists());
+    }
 }
