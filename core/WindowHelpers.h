@@ -39,6 +39,9 @@ std::optional<int> selectListItemFound(platform::ListBox& list, std::string& tex
 // Re-reads the folder, reselects the files that are still there, and sets the list's Tag to
 // "File List (" pattern ")".
 void refreshFileList(platform::FileList& list);
+// The size label of a file list: "Total bytes :" and the summed length of the selected files
+// that exist ("Total bytes :" alone when the sizes cannot be read).
+void showSelectedBytes(const platform::FileList& list, platform::Label& sizeLabel);
 // Sizes the grid's columns and/or rows to their contents. A negative `extra` becomes
 // `menuBarTwips` and is written back. Mode 1: widths (+extra); -1: row heights; 0: widths,
 // heights, widths; any other mode: nothing.
