@@ -42,6 +42,14 @@ std::optional<int> selectListItemFound(ListBox& list, std::string& text)
 
 int selectListItem(ListBox& list, std::string& text) { return selectListItemFound(list, text).value_or(0); }
 
+void setMousePointer(PointerDisplay& display, int code)
+{
+    if (code == kPointerHourglass)
+        display.setSwitchedBusy(true);
+    else if (code == kPointerDefault)
+        display.setSwitchedBusy(false);
+}
+
 void showSelectedBytes(const FileList& list, Label& sizeLabel)
 {
     const std::string caption = "Total bytes :";

@@ -160,6 +160,25 @@ TEST(WindowHelpersTest, RefreshFileListKeepsTheFilesThatStillExist)
     EXPECT_EQ(list.filePath(3), (dir.path() / "d.txt").string());
 }
 
+TEST(WindowHelpersTest, PointerCodesSwitchTheHourglassWithoutBreakingJobGuards)
+{
+    RecordingPointerDisplay display;
+    setMousePointer(display, kPointerHourglass);
+    setMousePointer(display, kPointerHourglass);
+    setMousePointer(display, 99);
+    setMousePointer(display, kPointerDefault);
+    EXPECT_EQ(display.changes(), (std::vector<bool>{true, false}));
+    {
+        BusyPointer job(display);
+        setMousePointer(display, kPointerHourglass);
+        setMousePointer(display, kPointerDefault);
+        EXPECT_TRUE(display.busy()) << "a running job keeps its hourglass";
+    }
+    EXPECT_FALSE(display.busy());
+    setMousePointer(display, kPointerDefault);
+    EXPECT_EQ(display.changes(), (std::vector<bool>{true, false, true, false}));
+}
+
 TEST(WindowHelpersTest, SelectedBytesCountOnlySelectedFilesThatStillExist)
 {
     TempFolder dir;
