@@ -231,6 +231,31 @@ TEST(Startup, StoredValuesAsOtherWindowsWriteThem)
     EXPECT_EQ(st.poro_units, "V/V");
 }
 
+TEST(Startup, KeysOtherWindowsReadFallBack)
+{
+    platform::MemorySettings settings;
+    core::AppState st;
+    st.gridColWidth = 950;
+    st.currentLASFile = "/wells/a.las";
+    EXPECT_EQ(readFileExt(settings), "las");
+    EXPECT_DOUBLE_EQ(readPricePerCurveFoot(settings), 0.042);
+    EXPECT_EQ(readGridFontWidth(settings, st), 950);
+    EXPECT_EQ(readListingFile(settings, st), "/wells/a.txt");
+
+    store(settings, "FILEEXT", "");
+    store(settings, "pricePerCurveFoot", "0.0000");
+    store(settings, "gridfontwidth", "-1");
+    EXPECT_EQ(readFileExt(settings), "las");
+    EXPECT_DOUBLE_EQ(readPricePerCurveFoot(settings), 0.042);
+    EXPECT_EQ(readGridFontWidth(settings, st), -1);
+    store(settings, "fileExt", "txt");
+    store(settings, "pricepercurvefoot", "0.0500");
+    store(settings, "mwLFile", "/reports/list.txt");
+    EXPECT_EQ(readFileExt(settings), "txt");
+    EXPECT_DOUBLE_EQ(readPricePerCurveFoot(settings), 0.05);
+    EXPECT_EQ(readListingFile(settings, st), "/reports/list.txt");
+}
+
 TEST(Startup, CurrentFileMustStillExist)
 {
     Started s;
@@ -420,7 +445,8 @@ TEST(Startup, WindowFontsAndPlace)
 TEST(Startup, UnloadOtherForms)
 {
     platform::HeadlessWindowHost host;
-    TestWindow mdi("mdi"), main("main"), mmm("mmm"), prefs("prefs"), list("list"), untagged(""), stubborn("tools", true);
+    TestWindow mdi("mdi"), main("main"), mmm("mmm"), prefs("prefs"), list("list"), untagged("");
+    TestWindow stubborn("tools", true);
     for (TestWindow* w : {&mdi, &main, &mmm, &prefs, &list, &untagged, &stubborn})
         host.show(*w);
     unloadOtherForms(host, "LIST");
