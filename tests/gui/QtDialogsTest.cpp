@@ -1,7 +1,7 @@
 #include "gui/QtDialogs.h"
 #include "gui/TextCodec.h"
 
-#include "QtTestApp.h"
+#include "WhenModalShows.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -10,33 +10,12 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 using namespace corvalet::platform;
 using corvalet::gui::QtDialogs;
-
-namespace {
-
-// Waits (inside the dialog's own event loop) for the modal message box, lets `act` look at it
-// and press a button.
-void whenMessageBoxShows(std::function<void(QMessageBox*)> act)
-{
-    auto* timer = new QTimer(&qtTestApp());
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(box);
-        }
-    });
-    timer->start(10);
-}
-
-} // namespace
 
 TEST(QtDialogsMessage, ShowsStyleAndReturnsTheButtonPressed)
 {
@@ -46,7 +25,7 @@ TEST(QtDialogsMessage, ShowsStyleAndReturnsTheButtonPressed)
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    whenMessageBoxShows([&](QMessageBox* box) {
+    whenModalShows<QMessageBox>([&](QMessageBox* box) {
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
@@ -89,7 +68,7 @@ TEST(QtDialogsMessage, EachButtonMapsBackToItsResult)
         SCOPED_TRACE(c.style);
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString title;
-        whenMessageBoxShows([&](QMessageBox* box) {
+        whenModalShows<QMessageBox>([&](QMessageBox* box) {
             icon = box->icon();
             title = box->windowTitle();
             box->button(c.press)->click();
@@ -105,7 +84,7 @@ TEST(QtDialogsMessage, EscapeGivesCancelWhereTheBoxHasIt)
     qtTestApp();
     QtDialogs dialogs;
     QString text;
-    whenMessageBoxShows([&](QMessageBox* box) {
+    whenModalShows<QMessageBox>([&](QMessageBox* box) {
         text = box->text();
         box->reject();
     });
@@ -122,31 +101,6 @@ TEST(QtFileFilters, PipeFiltersBecomeQtNameFilters)
     EXPECT_EQ(corvalet::gui::qtNameFilters("Programs|*"), QStringList{"Programs (*)"});
     EXPECT_TRUE(corvalet::gui::qtNameFilters("").isEmpty());
 }
-
-namespace {
-
-// Like whenMessageBoxShows, for the folder dialog. Should the dialog refuse the choice and show a
-// box of its own, `watchdog` (which the caller keeps for the call) closes every modal window after
-// two seconds, so the test fails instead of hanging.
-void whenFolderDialogShows(QTimer& watchdog, std::function<void(QFileDialog*)> act)
-{
-    QObject::connect(&watchdog, &QTimer::timeout, [] {
-        if (auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            modal->reject();
-    });
-    watchdog.start(2000);
-    auto* timer = new QTimer(&qtTestApp());
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start(10);
-}
-
-} // namespace
 
 TEST(QtDialogsFolder, OpensTitledOnTheStartFolderAndReturnsTheChoice)
 {
@@ -171,8 +125,8 @@ TEST(QtDialogsFolder, OpensTitledOnTheStartFolderAndReturnsTheChoice)
         SCOPED_TRACE(c.name);
         QString title, shownStart;
         bool foldersOnly = false;
-        QTimer watchdog;
-        whenFolderDialogShows(watchdog, [&](QFileDialog* dialog) {
+        ModalWatchdog watchdog;
+        whenModalShows<QFileDialog>([&](QFileDialog* dialog) {
             title = dialog->windowTitle();
             shownStart = dialog->directory().absolutePath();
             foldersOnly = dialog->fileMode() == QFileDialog::Directory && dialog->testOption(QFileDialog::ShowDirsOnly);

@@ -1,21 +1,23 @@
+#include "gui/QtDialogs.h"
 #include "gui/QtServices.h"
 #include "gui/TextCodec.h"
 
-#include "QtTestApp.h"
+#include "WhenModalShows.h"
+#include "core/AppState.h"
+#include "shell/ShellServices.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
-
-#include <functional>
 
 using namespace corvalet;
 
@@ -78,24 +80,6 @@ TEST(QtPrinterPdf, PrintsEveryPageToTheFile)
     EXPECT_FALSE(printer.endDoc());
 }
 
-namespace {
-
-// Waits for the print dialog, lets `act` answer it.
-void whenPrintDialogShows(std::function<void(QPrintDialog*)> act)
-{
-    auto* timer = new QTimer(&qtTestApp());
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(dialog);
-        }
-    });
-    timer->start(10);
-}
-
-} // namespace
-
 TEST(QtPrinterDialog, AcceptedPrintsToTheChosenFileCancelledPrintsNothing)
 {
     qtTestApp();
@@ -107,7 +91,7 @@ TEST(QtPrinterDialog, AcceptedPrintsToTheChosenFileCancelledPrintsNothing)
         SCOPED_TRACE(accept ? "accepted" : "cancelled");
         const QString file = folder.filePath(accept ? "accepted.pdf" : "cancelled.pdf");
         QString offered;
-        whenPrintDialogShows([&](QPrintDialog* dialog) {
+        whenModalShows<QPrintDialog>([&](QPrintDialog* dialog) {
             auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
             if (!name || !accept) {
                 dialog->reject();
@@ -149,4 +133,39 @@ TEST(QtPrinterDialog, TheSuggestedPdfFileIsAPlainNameAfterTheDocument)
         EXPECT_EQ(suggested.fileName(), QString::fromLatin1(c.file));
         EXPECT_TRUE(suggested.absoluteDir().exists());
     }
+}
+
+TEST(QtPrintCertifyResults, TheQuestionAndThePrintDialogLeadToThePrintedFile)
+{
+    qtTestApp();
+    if (QPrinter().outputFormat() != QPrinter::PdfFormat)
+        GTEST_SKIP() << "a printer is installed: accepting the dialog would print on paper";
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath("results.pdf");
+    core::AppState state;
+    state.certifyOpen = true;
+    state.certifyResults.redim(1, 3);
+    for (int i = 1; i <= 3; ++i)
+        state.certifyResults(1, i) = "Failed: file " + std::to_string(i);
+
+    QString question;
+    whenModalShows<QMessageBox>([&](QMessageBox* box) {
+        question = box->windowTitle() + ": " + box->text();
+        box->button(QMessageBox::Yes)->click();
+    });
+    whenModalShows<QPrintDialog>([&](QPrintDialog* dialog) {
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
+            name->setText(file);
+        dialog->accept();
+    });
+    ModalWatchdog watchdog;
+    gui::QtDialogs dialogs;
+    gui::QtPrinter printer;
+    EXPECT_TRUE(shell::printCertifyResults(state, dialogs, printer, 2));
+    EXPECT_EQ(question, QStringLiteral("Print Certify Results: ") +
+                            QString::fromStdString(shell::printCertifyQuestion(3)));
+    QFile pdf(file);
+    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
 }
