@@ -80,10 +80,37 @@ TEST(QtPrinterPdf, PrintsEveryPageToTheFile)
     EXPECT_FALSE(printer.endDoc());
 }
 
+namespace {
+
+// Without an installed printer the print dialog can only print to a PDF file.
+bool onlyPrintsToFiles()
+{
+    return QPrinter().outputFormat() == QPrinter::PdfFormat;
+}
+
+// Answers the next print dialog: prints to `file`, keeping the file name the dialog offered in
+// *offered, or cancels when `file` is empty.
+void answerPrintDialog(const QString& file, QString* offered = nullptr)
+{
+    whenModalShows<QPrintDialog>([file, offered](QPrintDialog* dialog) {
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+        if (!name || file.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        if (offered)
+            *offered = name->text();
+        name->setText(file);
+        dialog->accept();
+    });
+}
+
+} // namespace
+
 TEST(QtPrinterDialog, AcceptedPrintsToTheChosenFileCancelledPrintsNothing)
 {
     qtTestApp();
-    if (QPrinter().outputFormat() != QPrinter::PdfFormat)
+    if (!onlyPrintsToFiles())
         GTEST_SKIP() << "a printer is installed: accepting the dialog would print on paper";
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -91,16 +118,7 @@ TEST(QtPrinterDialog, AcceptedPrintsToTheChosenFileCancelledPrintsNothing)
         SCOPED_TRACE(accept ? "accepted" : "cancelled");
         const QString file = folder.filePath(accept ? "accepted.pdf" : "cancelled.pdf");
         QString offered;
-        whenModalShows<QPrintDialog>([&](QPrintDialog* dialog) {
-            auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
-            if (!name || !accept) {
-                dialog->reject();
-                return;
-            }
-            offered = name->text();
-            name->setText(file);
-            dialog->accept();
-        });
+        answerPrintDialog(accept ? file : QString(), &offered);
         gui::QtPrinter printer;
         EXPECT_EQ(printer.startDoc("Certify Results"), accept);
         printer.printText("Failed: x\r\n\r\n");
@@ -138,7 +156,7 @@ TEST(QtPrinterDialog, TheSuggestedPdfFileIsAPlainNameAfterTheDocument)
 TEST(QtPrintCertifyResults, TheQuestionAndThePrintDialogLeadToThePrintedFile)
 {
     qtTestApp();
-    if (QPrinter().outputFormat() != QPrinter::PdfFormat)
+    if (!onlyPrintsToFiles())
         GTEST_SKIP() << "a printer is installed: accepting the dialog would print on paper";
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
@@ -154,11 +172,7 @@ TEST(QtPrintCertifyResults, TheQuestionAndThePrintDialogLeadToThePrintedFile)
         question = box->windowTitle() + ": " + box->text();
         box->button(QMessageBox::Yes)->click();
     });
-    whenModalShows<QPrintDialog>([&](QPrintDialog* dialog) {
-        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("filename")))
-            name->setText(file);
-        dialog->accept();
-    });
+    answerPrintDialog(file);
     ModalWatchdog watchdog;
     gui::QtDialogs dialogs;
     gui::QtPrinter printer;

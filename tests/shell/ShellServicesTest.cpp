@@ -1,6 +1,7 @@
 #include "shell/ShellServices.h"
 
 #include "core/AppState.h"
+#include "core/TestFiles.h"
 #include "platform/Dialogs.h"
 #include "platform/EventPump.h"
 #include "platform/Printer.h"
@@ -12,41 +13,17 @@
 #include <filesystem>
 #include <fstream>
 #include <optional>
-#include <random>
-#include <sstream>
 #include <thread>
 
 using namespace corvalet;
 using namespace corvalet::shell;
-using platform::DialogKind;
+using core::test::readFile;
+using core::test::ScratchDir;
 namespace MsgResult = platform::MsgResult;
 namespace MsgStyle = platform::MsgStyle;
 namespace fs = std::filesystem;
 
 namespace {
-
-class TempFolder {
-public:
-    TempFolder()
-    {
-        std::random_device random;
-        m_path = fs::temp_directory_path() / ("corvalet shell " + std::to_string(random()));
-        fs::create_directories(m_path);
-    }
-    ~TempFolder() { fs::remove_all(m_path); }
-    const fs::path& path() const { return m_path; }
-
-private:
-    fs::path m_path;
-};
-
-std::string readAll(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 // A viewer that writes its argument count and then each argument on a line of its own into
 // argv.txt beside itself (written under another name first, so a reader never sees half of it).
@@ -65,7 +42,7 @@ std::optional<std::string> waitForFile(const fs::path& file)
 {
     for (int i = 0; i < 100; ++i) {
         if (fs::exists(file))
-            return readAll(file);
+            return readFile(file.string());
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return std::nullopt;
@@ -97,7 +74,7 @@ TEST(LasExtension, OnlyTheFileNamesOwnExtensionCounts)
 
 TEST(ViewAsLog, APathWithBlanksReachesTheViewerAsOneArgument)
 {
-    TempFolder folder;
+    ScratchDir folder;
     core::AppState state;
     state.log_prog = writeRecordingViewer(folder.path()).string();
     platform::ScriptedDialogs dialogs;
@@ -113,9 +90,9 @@ TEST(ViewAsLog, APathWithBlanksReachesTheViewerAsOneArgument)
 
 TEST(ViewAsLog, NotLasFilesAreIgnoredAndAMissingViewerIsReported)
 {
-    TempFolder folder;
+    ScratchDir folder;
     const fs::path notProgram = folder.path() / "viewer.txt";
-    std::ofstream(notProgram) << "not a program\n";
+    core::test::writeFile(notProgram.string(), "not a program\n");
     fs::permissions(notProgram, fs::perms::owner_read | fs::perms::owner_write);
     const struct {
         const char* name;
@@ -173,7 +150,7 @@ TEST(ShellAndWait, KeepsTheEventLoopRunningWhileItWaitsUnlessQuiet)
 
 TEST(ShellAndWait, ReturnsTheExitCodeOr53AndKeepsEachArgumentWhole)
 {
-    TempFolder folder;
+    ScratchDir folder;
     const fs::path out = folder.path() / "seen.txt";
     const std::string blanks = (folder.path() / "a b" / "c d.las").string();
     const struct {
@@ -190,7 +167,7 @@ TEST(ShellAndWait, ReturnsTheExitCodeOr53AndKeepsEachArgumentWhole)
         SCOPED_TRACE(c.argv.empty() ? std::string("<empty>") : c.argv.front());
         EXPECT_EQ(shellAndWait(state, nullptr, shellCommand(c.argv)), c.code);
     }
-    EXPECT_EQ(readAll(out), blanks);
+    EXPECT_EQ(readFile(out.string()), blanks);
 }
 
 TEST(ShellCommandText, JoinsTheArgumentsWithSingleBlanksUnquoted)
