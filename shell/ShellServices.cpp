@@ -85,8 +85,6 @@ bool printCertifyResults(const core::AppState& state, platform::Dialogs& dialogs
     const bool all = answer == MsgResult::Yes;
     if (!all && (currentRow < 1 || currentRow > n))
         return false;
-    if (all && n < 1)
-        return false;
 
     if (!printer.startDoc("Certify Results")) {
         // No printer, or the user closed the print dialog: nothing is printed.
