@@ -125,10 +125,6 @@ void appendRightAligned(std::string& out, std::string_view text, int width)
     out.append(text);
 }
 
-// A ~Curve mnemonic may hold ":", which LAS reserves for the description; "_" takes its place so
-// that the curve stays a curve for every reader and the data columns keep their curves.
-void replaceColons(std::string& text) { std::replace(text.begin(), text.end(), ':', '_'); }
-
 std::vector<CurveRow> readCurves(platform::LineReader& in)
 {
     std::vector<CurveRow> rows;
@@ -154,6 +150,8 @@ std::vector<CurveRow> readCurves(platform::LineReader& in)
         const std::size_t colon = line.text.find(':');
         if (dot == std::string_view::npos || colon > dot || countOccurrences(line.text, ":") < 2)
             continue;
+        // A mnemonic holding ":", which LAS reserves for the description: "_" takes its place, so
+        // that the curve stays a curve for every reader and the data columns keep their curves.
         std::string fixed(line.text);
         std::replace(fixed.begin(), fixed.begin() + static_cast<std::ptrdiff_t>(dot), ':', '_');
         if (!splitHeaderLine(fixed, parts))
@@ -330,7 +328,6 @@ bool Repair::buildHeader(platform::LineReader& in, int paramCount, const std::op
         }
         for (std::string* text : {&row.mnem, &row.unit, &row.value, &row.descr})
             platform::upperInPlace(*text);
-        replaceColons(row.mnem);
         for (const UnitRename& rename : unitRenames)
             if (equalsNoCase(trimBlanks(row.unit), rename.from))
                 row.unit = std::string(rename.to);
@@ -362,8 +359,9 @@ bool Repair::buildHeader(platform::LineReader& in, int paramCount, const std::op
 
 void Repair::letEventsRun()
 {
-    const auto now = std::chrono::steady_clock::now();
-    if (m_lastYield != std::chrono::steady_clock::time_point::min() && now - m_lastYield < std::chrono::milliseconds(50))
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point now = Clock::now();
+    if (m_lastYield != Clock::time_point::min() && now - m_lastYield < std::chrono::milliseconds(50))
         return;
     m_lastYield = now;
     if (!m_state.quietMode && m_pump)

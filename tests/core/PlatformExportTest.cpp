@@ -58,6 +58,9 @@ std::string exportText(const std::string& well, const std::vector<std::string>& 
     return text;
 }
 
+// 1e37 in the number format: wider than the value room of a header line.
+const std::string kHuge = "1" + std::string(37, '0') + ".00000";
+
 const std::string kWell = "STRT.M\t100.0\t: s\r\nSTOP.M\t101.0\t: s\r\nSTEP.M\t0.5\t: s\r\n";
 
 class FlagPump final : public platform::EventPump {
@@ -190,6 +193,8 @@ TEST(RepairPlatformExport, DepthUnitDirectionAndStopFollowTheInput)
          "F", "100.00000", "100.00000", "0.50000", "    100.00000"},
         {"STOP is the last line written", kWell, {"1 1", "2 2 2", "3 3", ""}, "M", "100.00000", "101.00000",
          "0.50000", "    100.00000"},
+        {"a STOP wider than the line first written", "STRT.M\t1e37\t: s\r\nSTOP.M\t0\t: s\r\nSTEP.M\t0.5\t: s\r\n",
+         {"1 1", "2 2"}, "M", kHuge, kHuge, "-0.50000", std::string(kHuge).substr(0, 13)},
         {"STEP 0 keeps the input depths", "STRT.M\t10.0\t: s\r\nSTOP.M\t12.0\t: s\r\nSTEP.M\t0\t: s\r\n",
          {"10 1", "10.7 2", "11.9 3"}, "M", "10.00000", "11.90000", "0.00000", "     10.00000"},
     };
