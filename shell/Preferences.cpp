@@ -79,6 +79,8 @@ Preferences::Preferences(core::AppState& state, platform::Settings& settings, pl
     addControl(m_prd);
     addControl(m_exit);
     addControl(m_cancel);
+    // Room for the two columns and every row without scrolling.
+    move(0, 0, 8400, 8400);
     m_exit.setCaption("E&xit");
     m_cancel.setCaption("&Cancel");
 
