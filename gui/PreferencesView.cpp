@@ -60,6 +60,7 @@ void runPreferences(shell::App& app, QtWindowHost& host)
     // The host must not keep a window that is about to go.
     if (model.loaded())
         host.unload(model);
+    host.unregisterView(model);
     // The closed frame is deleted later; its view must go before the model it shows.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

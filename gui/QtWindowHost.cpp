@@ -27,6 +27,15 @@ void QtWindowHost::registerView(Window& window, std::function<QWidget*()> makeVi
     m_entries[&window].makeView = std::move(makeView);
 }
 
+void QtWindowHost::unregisterView(Window& window)
+{
+    auto it = m_entries.find(&window);
+    if (it == m_entries.end())
+        return;
+    delete it->second.frame.data();
+    m_entries.erase(it);
+}
+
 int QtWindowHost::toPixels(int twips) const { return int((long long)twips * m_mdi->logicalDpiX() / 1440); }
 int QtWindowHost::toTwips(int pixels) const { return int((long long)pixels * 1440 / std::max(m_mdi->logicalDpiX(), 1)); }
 

@@ -25,6 +25,8 @@ public:
     ~QtWindowHost() override;
 
     void registerView(platform::Window& window, std::function<QWidget*()> makeView);
+    // Forgets a window that is about to be destroyed (it must be unloaded first).
+    void unregisterView(platform::Window& window);
     [[nodiscard]] platform::Size workArea() const override;
     [[nodiscard]] bool mainMinimized() const override;
     // The frame showing the window (an MDI child or a modal dialog), or null.
