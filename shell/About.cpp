@@ -106,6 +106,7 @@ SplashPanel::SplashPanel(core::AppState& state, const platform::WindowHost& host
     for (platform::Control* c : std::initializer_list<platform::Control*>{&lblTitle, &verLab, &loLab})
         addControl(*c);
     lblTitle.setCaption(std::string(kAppTitle));
+    lblTitle.setFont("Arial", 20, true);
     loLab.setCaption("LAS 1.2 and 2.0 workbench");
     m_connections.push_back(load.connect([this] { onLoad(); }));
     m_connections.push_back(activate.connect([this] { onActivate(); }));

@@ -1,6 +1,7 @@
 #include "shell/CommandTable.h"
 
 #include "core/WindowHelpers.h"
+#include "shell/About.h"
 #include "platform/Settings.h"
 #include "platform/Text.h"
 
@@ -281,6 +282,14 @@ void arrangeAll(platform::WindowHost& host, const platform::Window& flash)
             continue;
         core::positionForm(*window, flash, host);
     }
+}
+
+void registerWindowCommands(Toolbar& toolbar, platform::WindowHost& host, AboutBox& about,
+                            const platform::Window& flash, std::function<void()> exitProgram)
+{
+    toolbar.setHandler("ID_About", [&host, &about] { host.runModal(about); });
+    toolbar.setHandler("ID_ArrangeAll", [&host, &flash] { arrangeAll(host, flash); });
+    toolbar.setHandler("ID_Exit", std::move(exitProgram));
 }
 
 } // namespace corvalet::shell

@@ -20,6 +20,8 @@ class Settings;
 
 namespace corvalet::shell {
 
+class AboutBox;
+
 struct ToolDefinition {
     std::string_view id;
     std::string_view caption;
@@ -110,5 +112,11 @@ void registerToggleSettings(Toolbar& toolbar, platform::Settings& settings);
 // and the working area's height and comes to the front; every other open window except the
 // splash "flash" and the browser fills the working area right of the splash.
 void arrangeAll(platform::WindowHost& host, const platform::Window& flash);
+
+// The commands that need nothing beyond the main window itself: "ID_About" shows the About box
+// modally, "ID_ArrangeAll" arranges the open windows, "ID_Exit" runs `exitProgram` (closing the
+// main window).
+void registerWindowCommands(Toolbar& toolbar, platform::WindowHost& host, AboutBox& about,
+                            const platform::Window& flash, std::function<void()> exitProgram);
 
 } // namespace corvalet::shell

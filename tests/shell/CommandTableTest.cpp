@@ -1,17 +1,23 @@
 #include "shell/CommandTable.h"
 
+#include "platform/EventPump.h"
+#include "shell/About.h"
+
 #include "platform/Settings.h"
 #include "platform/Text.h"
 #include "platform/WindowHost.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 using namespace corvalet;
 using shell::Toolbar;
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -284,4 +290,30 @@ TEST(ArrangeAll, TheBrowserCoversTheSplashAndTheOthersFillTheRest)
     }
     EXPECT_EQ(flash.left(), 0);
     EXPECT_EQ(flash.width(), 3300);
+}
+
+TEST(WindowCommands, AboutArrangeAndExitAreWiredAndNothingElse)
+{
+    Toolbar toolbar;
+    core::AppState state;
+    platform::HeadlessWindowHost host;
+    platform::NullEventPump pump;
+    shell::AboutBox about(state, host, fs::temp_directory_path() / "corvalet-no-licence-here", pump, {});
+    platform::Window flash("flash");
+    int exits = 0;
+    shell::registerWindowCommands(toolbar, host, about, flash, [&] { ++exits; });
+
+    std::vector<std::string> enabled;
+    for (const auto& def : shell::toolDefinitions())
+        if (toolbar.enabled(def.id))
+            enabled.emplace_back(def.id);
+    EXPECT_EQ(enabled, (std::vector<std::string>{"ID_Exit", "ID_ArrangeAll", "ID_About"}));
+
+    platform::Window* shown = nullptr;
+    host.onModal = [&](platform::Window& w) { shown = &w; };
+    toolbar.click("ID_About");
+    EXPECT_EQ(shown, &about);
+    EXPECT_EQ(about.caption(), "About Corvalet");
+    toolbar.click("ID_Exit");
+    EXPECT_EQ(exits, 1);
 }
