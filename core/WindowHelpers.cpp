@@ -2,6 +2,9 @@
 
 #include "platform/Text.h"
 
+#include <cstdint>
+#include <filesystem>
+
 namespace corvalet::core {
 
 using namespace corvalet::platform;
@@ -38,6 +41,36 @@ std::optional<int> selectListItemFound(ListBox& list, std::string& text)
 }
 
 int selectListItem(ListBox& list, std::string& text) { return selectListItemFound(list, text).value_or(0); }
+
+void setMousePointer(PointerDisplay& display, int code)
+{
+    if (code == kPointerHourglass)
+        display.setSwitchedBusy(true);
+    else if (code == kPointerDefault)
+        display.setSwitchedBusy(false);
+}
+
+void showSelectedBytes(const FileList& list, Label& sizeLabel)
+{
+    const std::string caption = "Total bytes :";
+    std::uintmax_t total = 0;
+    for (int i = 0; i < list.listCount(); ++i) {
+        if (!list.selected(i))
+            continue;
+        std::error_code error;
+        const std::filesystem::path path = list.filePath(i);
+        // A file removed since the list was read simply does not count.
+        if (!std::filesystem::is_regular_file(path, error))
+            continue;
+        const std::uintmax_t size = std::filesystem::file_size(path, error);
+        if (error) {
+            sizeLabel.setCaption(caption);
+            return;
+        }
+        total += size;
+    }
+    sizeLabel.setCaption(caption + std::to_string(total));
+}
 
 void refreshFileList(FileList& list)
 {

@@ -2,6 +2,7 @@
 // Helpers every window uses on its controls: the shared font, list selection, the file list
 // refresh that keeps its selection, grid sizing, the grid clipboard and edit keys, and the
 // placement of a child window in the main window.
+#include "platform/BusyPointer.h"
 #include "platform/Clipboard.h"
 #include "platform/Controls.h"
 #include "platform/Grid.h"
@@ -28,6 +29,12 @@ inline constexpr int kMenuBarTwips = 19 * platform::Grid::kTwipsPerPixel;
 void applyFontToControls(platform::Window& window, const FontSettings& font);
 // Every grid of the window takes the shared font; other controls are left alone.
 void applyGridFonts(platform::Window& window, const FontSettings& font);
+// Pointer codes of setMousePointer.
+inline constexpr int kPointerDefault = 0;
+inline constexpr int kPointerHourglass = 11;
+// 11 shows the hourglass for the whole application, 0 the default pointer again (other codes
+// are ignored). Repeated 11s need one 0; a job's own BusyPointer guard is not undone by it.
+void setMousePointer(platform::PointerDisplay& display, int code);
 // Asks the control's view to repaint.
 void refreshControl(platform::Control& control);
 [[nodiscard]] int countSelected(const platform::ListBox& list);
@@ -39,6 +46,9 @@ std::optional<int> selectListItemFound(platform::ListBox& list, std::string& tex
 // Re-reads the folder, reselects the files that are still there, and sets the list's Tag to
 // "File List (" pattern ")".
 void refreshFileList(platform::FileList& list);
+// The size label of a file list: "Total bytes :" and the summed length of the selected files
+// that exist ("Total bytes :" alone when the sizes cannot be read).
+void showSelectedBytes(const platform::FileList& list, platform::Label& sizeLabel);
 // Sizes the grid's columns and/or rows to their contents. A negative `extra` becomes
 // `menuBarTwips` and is written back. Mode 1: widths (+extra); -1: row heights; 0: widths,
 // heights, widths; any other mode: nothing.

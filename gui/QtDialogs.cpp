@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -149,8 +150,18 @@ FileResult QtDialogs::saveFile(const FileRequest& request) { return fileDialog(r
 
 std::string QtDialogs::pickFolder(const std::string& title, const std::string& startFolder)
 {
-    const QString folder = QFileDialog::getExistingDirectory(parentWidget(), titleOf(title), fromPath(startFolder));
-    return folder.isEmpty() ? std::string() : toPath(folder);
+    // Qt would take the last part of a start folder that does not exist for a name typed into
+    // the dialog, and then refuse the folder the user goes on to choose; such a start folder
+    // leaves the dialog where it opens by default instead.
+    const QString start = fromPath(startFolder);
+    QFileDialog dialog(parentWidget(), titleOf(title), QFileInfo(start).isDir() ? start : QString());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly, true);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    const QStringList chosen = dialog.selectedFiles();
+    return chosen.isEmpty() ? std::string() : toPath(chosen.front());
 }
 
 bool QtDialogs::chooseFont(FontChoice& font)

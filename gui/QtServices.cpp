@@ -4,12 +4,16 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 namespace corvalet::gui {
 
@@ -36,6 +40,20 @@ void QtClipboard::setText(const std::string& text)
     QGuiApplication::clipboard()->setText(fromBytes(text));
 }
 
+QString suggestedPdfFile(const QString& docName)
+{
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (folder.isEmpty() || !QFileInfo(folder).isDir())
+        folder = QDir::homePath();
+    QString name = docName.trimmed();
+    // Keep the name a plain file name, whatever the document is called.
+    static const QRegularExpression unsafe(QStringLiteral(R"([/\\:*?"<>|\x00-\x1f])"));
+    name.replace(unsafe, QStringLiteral("_"));
+    if (name.isEmpty() || name.startsWith(QLatin1Char('.')))
+        name.prepend(QStringLiteral("print"));
+    return QDir(folder).filePath(name + QStringLiteral(".pdf"));
+}
+
 QtPrinter::QtPrinter(QWidget* parent, QString pdfFile) : m_parent(parent), m_pdfFile(std::move(pdfFile)) {}
 
 QtPrinter::~QtPrinter() = default;
@@ -52,6 +70,11 @@ bool QtPrinter::startDoc(const std::string& name)
         m_printer->setOutputFileName(m_pdfFile);
         return true;
     }
+    // Without an installed printer the dialog can only print to a PDF file, and its file field
+    // starts as the bare home folder, which cannot be written; offer a file named after the
+    // document instead.
+    if (m_printer->outputFormat() == QPrinter::PdfFormat && m_printer->outputFileName().isEmpty())
+        m_printer->setOutputFileName(suggestedPdfFile(m_name));
     QPrintDialog dialog(m_printer.get(), m_parent ? m_parent : QApplication::activeWindow());
     if (dialog.exec() != QDialog::Accepted) {
         // The document stays open so the caller's lines go nowhere and endDoc reports it.

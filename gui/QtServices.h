@@ -34,6 +34,10 @@ public:
     void setText(const std::string& text) override;
 };
 
+// Where a document printed to a PDF file goes unless the user names another file: the documents
+// folder (or the home folder), the document's name made a plain file name, ".pdf".
+[[nodiscard]] QString suggestedPdfFile(const QString& docName);
+
 // Collects the document's lines and prints them when it ends, in a fixed-pitch font, starting a
 // new sheet where a page is full. The print dialog is shown when the document starts; with an
 // output file given, the document goes to that PDF file without a dialog.

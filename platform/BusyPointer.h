@@ -22,12 +22,25 @@ public:
             setBusy(false);
     }
     [[nodiscard]] int depth() const { return m_depth; }
+    // The pointer set by code rather than by a guard: a switch, so any number of "busy" calls is
+    // undone by one "normal", while the guards of running jobs keep their own count.
+    void setSwitchedBusy(bool busy)
+    {
+        if (busy == m_switched)
+            return;
+        m_switched = busy;
+        if (busy)
+            enterBusy();
+        else
+            leaveBusy();
+    }
 
 protected:
     virtual void setBusy(bool busy) = 0;
 
 private:
     int m_depth = 0;
+    bool m_switched = false;
 };
 
 // The busy pointer for the lifetime of the guard.

@@ -51,6 +51,10 @@ public:
         }
     }
 
+    // Key preview: the window sees a key before the control that has the focus.
+    [[nodiscard]] bool keyPreview() const { return m_keyPreview; }
+    void setKeyPreview(bool on) { m_keyPreview = on; }
+
     [[nodiscard]] bool loaded() const { return m_loaded; }
     [[nodiscard]] bool isVisible() const { return m_visible; }
     [[nodiscard]] bool isModal() const { return m_modal; }
@@ -74,6 +78,7 @@ private:
     int m_left = 0, m_top = 0, m_width = 6000, m_height = 4500;
     WindowState m_state = WindowState::Normal;
     bool m_loaded = false, m_visible = false, m_modal = false;
+    bool m_keyPreview = false;
     std::vector<Control*> m_controls;
 };
 

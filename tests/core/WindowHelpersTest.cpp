@@ -160,6 +160,50 @@ TEST(WindowHelpersTest, RefreshFileListKeepsTheFilesThatStillExist)
     EXPECT_EQ(list.filePath(3), (dir.path() / "d.txt").string());
 }
 
+TEST(WindowHelpersTest, PointerCodesSwitchTheHourglassWithoutBreakingJobGuards)
+{
+    RecordingPointerDisplay display;
+    setMousePointer(display, kPointerHourglass);
+    setMousePointer(display, kPointerHourglass);
+    setMousePointer(display, 99);
+    setMousePointer(display, kPointerDefault);
+    EXPECT_EQ(display.changes(), (std::vector<bool>{true, false}));
+    {
+        BusyPointer job(display);
+        setMousePointer(display, kPointerHourglass);
+        setMousePointer(display, kPointerDefault);
+        EXPECT_TRUE(display.busy()) << "a running job keeps its hourglass";
+    }
+    EXPECT_FALSE(display.busy());
+    setMousePointer(display, kPointerDefault);
+    EXPECT_EQ(display.changes(), (std::vector<bool>{true, false, true, false}));
+}
+
+TEST(WindowHelpersTest, SelectedBytesCountOnlySelectedFilesThatStillExist)
+{
+    TempFolder dir;
+    std::ofstream(dir.path() / "a.las") << std::string(1000, 'a');
+    std::ofstream(dir.path() / "b.las") << std::string(234, 'b');
+    std::ofstream(dir.path() / "c.las") << std::string(5, 'c');
+    FileList list("File1");
+    list.setMultiSelect(true);
+    list.setPattern("*.las");
+    list.setPath(dir.path().string());
+    Label size("fSizL");
+
+    showSelectedBytes(list, size);
+    EXPECT_EQ(size.caption(), "Total bytes :0");
+
+    list.setSelected(0, true);
+    list.setSelected(1, true);
+    showSelectedBytes(list, size);
+    EXPECT_EQ(size.caption(), "Total bytes :1234");
+
+    fs::remove(dir.path() / "b.las"); // gone since the list was read
+    showSelectedBytes(list, size);
+    EXPECT_EQ(size.caption(), "Total bytes :1000");
+}
+
 TEST(WindowHelpersTest, SelectListItemLowersTheTextAndScrolls)
 {
     ListBox list;

@@ -1,37 +1,21 @@
 #include "gui/QtDialogs.h"
+#include "gui/TextCodec.h"
 
-#include "QtTestApp.h"
+#include "WhenModalShows.h"
 
 #include <QAbstractButton>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-#include <functional>
 
 using namespace corvalet::platform;
 using corvalet::gui::QtDialogs;
-
-namespace {
-
-// Waits (inside the dialog's own event loop) for the modal message box, lets `act` look at it
-// and press a button.
-void whenMessageBoxShows(std::function<void(QMessageBox*)> act)
-{
-    auto* timer = new QTimer(&qtTestApp());
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(box);
-        }
-    });
-    timer->start(10);
-}
-
-} // namespace
 
 TEST(QtDialogsMessage, ShowsStyleAndReturnsTheButtonPressed)
 {
@@ -41,7 +25,7 @@ TEST(QtDialogsMessage, ShowsStyleAndReturnsTheButtonPressed)
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QList<QMessageBox::StandardButton> buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
-    whenMessageBoxShows([&](QMessageBox* box) {
+    whenModalShows<QMessageBox>([&](QMessageBox* box) {
         title = box->windowTitle();
         text = box->text();
         icon = box->icon();
@@ -84,7 +68,7 @@ TEST(QtDialogsMessage, EachButtonMapsBackToItsResult)
         SCOPED_TRACE(c.style);
         QMessageBox::Icon icon = QMessageBox::NoIcon;
         QString title;
-        whenMessageBoxShows([&](QMessageBox* box) {
+        whenModalShows<QMessageBox>([&](QMessageBox* box) {
             icon = box->icon();
             title = box->windowTitle();
             box->button(c.press)->click();
@@ -100,7 +84,7 @@ TEST(QtDialogsMessage, EscapeGivesCancelWhereTheBoxHasIt)
     qtTestApp();
     QtDialogs dialogs;
     QString text;
-    whenMessageBoxShows([&](QMessageBox* box) {
+    whenModalShows<QMessageBox>([&](QMessageBox* box) {
         text = box->text();
         box->reject();
     });
@@ -116,4 +100,49 @@ TEST(QtFileFilters, PipeFiltersBecomeQtNameFilters)
               QStringList{"las Files (*.las *.fil)"});
     EXPECT_EQ(corvalet::gui::qtNameFilters("Programs|*"), QStringList{"Programs (*)"});
     EXPECT_TRUE(corvalet::gui::qtNameFilters("").isEmpty());
+}
+
+TEST(QtDialogsFolder, OpensTitledOnTheStartFolderAndReturnsTheChoice)
+{
+    qtTestApp();
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    const QString start = root.filePath("start folder");
+    const QString chosen = root.filePath("chosen folder");
+    ASSERT_TRUE(QDir().mkpath(start) && QDir().mkpath(chosen));
+    QtDialogs dialogs;
+    const struct {
+        const char* name;
+        QString start;
+        bool accept;
+        QString result;
+    } cases[] = {
+        {"chosen", start, true, chosen},
+        {"cancelled", start, false, QString()},
+        {"a missing start folder still lets a folder be chosen", root.filePath("gone"), true, chosen},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QString title, shownStart;
+        bool foldersOnly = false;
+        ModalWatchdog watchdog;
+        whenModalShows<QFileDialog>([&](QFileDialog* dialog) {
+            title = dialog->windowTitle();
+            shownStart = dialog->directory().absolutePath();
+            foldersOnly = dialog->fileMode() == QFileDialog::Directory && dialog->testOption(QFileDialog::ShowDirsOnly);
+            if (!c.accept) {
+                dialog->reject();
+                return;
+            }
+            dialog->setDirectory(chosen);
+            static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own accept, which is protected
+        });
+        const std::string result = dialogs.pickFolder("Select Source Folder", corvalet::gui::toPath(c.start));
+        EXPECT_EQ(QString::fromStdString(result), c.result);
+        EXPECT_EQ(title, QStringLiteral("Select Source Folder"));
+        EXPECT_TRUE(foldersOnly);
+        if (QFileInfo(c.start).isDir()) {
+            EXPECT_EQ(shownStart, c.start);
+        }
+    }
 }
