@@ -25,7 +25,7 @@ MainWindow::MainWindow(shell::Toolbar& toolbar, QWidget* parent)
     : QMainWindow(parent), m_toolbar(toolbar), m_mdiArea(new QMdiArea(this))
 {
     setObjectName(QStringLiteral("mdi"));
-    setWindowTitle(toQt(std::string(shell::kAppTitle)));
+    setWindowTitle(toQt(std::string(shell::applicationTitle)));
     setWindowIcon(SplashView::programIcon());
     m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
     setCentralWidget(m_mdiArea);

@@ -1,6 +1,7 @@
 #include "shell/About.h"
 
 #include "platform/Text.h"
+#include "shell/Startup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,17 +30,6 @@ std::string licenceText(const std::filesystem::path& dataFolder, std::string_vie
     return text;
 }
 
-core::FontSettings sharedFont(const core::AppState& state)
-{
-    core::FontSettings font;
-    if (!state.uiFontName.empty())
-        font.name = state.uiFontName;
-    if (state.uiFontSize > 0)
-        font.size = state.uiFontSize;
-    font.bold = state.uiFontBold;
-    return font;
-}
-
 AboutBox::AboutBox(const core::AppState& state, platform::WindowHost& host, std::filesystem::path dataFolder,
                    platform::EventPump& pump, std::function<void()> endProgram)
     : platform::Window("intro", "About"), m_state(state), m_host(host), m_dataFolder(std::move(dataFolder)),
@@ -66,8 +56,8 @@ void AboutBox::onLoad()
     if (!m_state.quietMode)
         m_pump.doEvents();
     introText.setText(licenceText(m_dataFolder));
-    setCaption("About " + std::string(kAppTitle));
-    label1.setCaption(std::string(kAppTitle) + " " + versionNumbers());
+    setCaption("About " + std::string(applicationTitle));
+    label1.setCaption(std::string(applicationTitle) + " " + versionNumbers());
     label2.setCaption(std::string(kAttribution));
     if (!m_state.quietMode)
         m_pump.doEvents();
@@ -105,7 +95,7 @@ SplashPanel::SplashPanel(core::AppState& state, const platform::WindowHost& host
 {
     for (platform::Control* c : std::initializer_list<platform::Control*>{&lblTitle, &verLab, &loLab})
         addControl(*c);
-    lblTitle.setCaption(std::string(kAppTitle));
+    lblTitle.setCaption(std::string(applicationTitle));
     lblTitle.setFont("Arial", 20, true);
     loLab.setCaption("LAS 1.2 and 2.0 workbench");
     m_connections.push_back(load.connect([this] { onLoad(); }));

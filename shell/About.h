@@ -8,6 +8,7 @@
 #include "platform/EventPump.h"
 #include "platform/Window.h"
 #include "platform/WindowHost.h"
+#include "shell/App.h"
 
 #include <filesystem>
 #include <functional>
@@ -16,8 +17,6 @@
 #include <vector>
 
 namespace corvalet::shell {
-
-inline constexpr std::string_view kAppTitle = "Corvalet";
 
 // The program's version; the same numbers as project(VERSION) in the top CMakeLists.txt.
 struct ProgramVersion {
@@ -32,10 +31,7 @@ inline constexpr ProgramVersion kProgramVersion{0, 1, 0};
 // The text of license.txt in `dataFolder` with every "prog_name" (any case) replaced by
 // `title`. A missing or unreadable file gives an empty text; a read that fails half way gives
 // what was read.
-[[nodiscard]] std::string licenceText(const std::filesystem::path& dataFolder, std::string_view title = kAppTitle);
-
-// The shared font as the windows apply it; an unset name or size keeps the default.
-[[nodiscard]] core::FontSettings sharedFont(const core::AppState& state);
+[[nodiscard]] std::string licenceText(const std::filesystem::path& dataFolder, std::string_view title = applicationTitle);
 
 class AboutBox final : public platform::Window {
 public:

@@ -2,6 +2,9 @@
 
 #include "core/WindowHelpers.h"
 #include "shell/About.h"
+#include "shell/App.h"
+#include "shell/Startup.h"
+#include "platform/Numbers.h"
 #include "platform/Settings.h"
 #include "platform/Text.h"
 
@@ -82,9 +85,6 @@ const std::vector<std::string_view> kToolBar = {
     "ID_Open", "ID_OpenMany", "ID_Save", "", "ID_MMM", "", "ID_editLAS", "", "ID_prop", "ID_Certify",
     "ID_Toolbox", "", "ID_CurveLibrary", "", "ID_certAfter", "ID_EditAfter", "ID_ViewAfter", "", "ID_Process",
 };
-
-constexpr const char* kApplication = "Corvalet";
-constexpr const char* kSection = "Startup";
 
 } // namespace
 
@@ -252,18 +252,23 @@ void registerToggleSettings(Toolbar& toolbar, platform::Settings& settings)
         bool signPosition;
     };
     static constexpr Toggle kToggles[] = {
-        {"ID_Multiple", "multButState", false},
-        {"ID_certAfter", "certafter", true},
-        {"ID_EditAfter", "editafter", true},
-        {"ID_ViewAfter", "viewafter", true},
+        {toolMultiple, key::multButState, false},
+        {toolCertAfter, key::certAfter, true},
+        {toolEditAfter, key::editAfter, true},
+        {toolViewAfter, key::viewAfter, true},
     };
     for (const Toggle& toggle : kToggles) {
         toolbar.setHandler(toggle.id, [&toolbar, &settings, toggle] {
-            const std::string number = std::to_string(toolbar.state(toggle.id));
-            settings.saveSetting(kApplication, kSection, toggle.key,
-                                 toggle.signPosition && number[0] != '-' ? " " + number : number);
+            const int state = toolbar.state(toggle.id);
+            saveSetting(settings, toggle.key, toggle.signPosition ? platform::numberText(state) : platform::plainText(state));
         });
     }
+}
+
+void applyToolStates(Toolbar& toolbar, const std::vector<ToolState>& states)
+{
+    for (const ToolState& s : states)
+        toolbar.setState(s.toolId, s.state);
 }
 
 void arrangeAll(platform::WindowHost& host, const platform::Window& flash)

@@ -21,6 +21,7 @@ class Settings;
 namespace corvalet::shell {
 
 class AboutBox;
+struct ToolState;
 
 struct ToolDefinition {
     std::string_view id;
@@ -107,6 +108,8 @@ private:
 // the after-processing toggles "ID_certAfter", "ID_EditAfter" and "ID_ViewAfter" as
 // "certafter", "editafter" and "viewafter", written with a sign position (" 1"/" 0").
 void registerToggleSettings(Toolbar& toolbar, platform::Settings& settings);
+// The States start-up read from the settings go onto their tools.
+void applyToolStates(Toolbar& toolbar, const std::vector<ToolState>& states);
 
 // "Arrange All": an open file browser "main" goes to the left edge over the splash panel's width
 // and the working area's height and comes to the front; every other open window except the
