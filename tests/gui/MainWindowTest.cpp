@@ -1,5 +1,6 @@
 #include "gui/AboutView.h"
 #include "gui/MainWindow.h"
+#include "gui/MainWindowSetup.h"
 #include "gui/QtWindowHost.h"
 #include "gui/SplashView.h"
 #include "platform/EventPump.h"
@@ -31,6 +32,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <sys/wait.h>
 
@@ -48,28 +50,38 @@ QString textsOf(const QList<QAction*>& actions)
     return texts.join('|');
 }
 
-// The window, its models and the commands wired as the program wires them.
+// The desktop program as main() puts it together, on an in-memory settings store and a scratch
+// per-user folder, started as an interactive run.
 struct Workbench {
-    core::AppState state;
-    platform::NullEventPump pump;
+    std::filesystem::path userFolder;
     platform::MemorySettings settings;
-    shell::Toolbar toolbar;
-    MainWindow window{toolbar};
-    shell::SplashPanel flash{state, window.host(), pump, &gui::SplashView::suppliedFamily};
-    shell::AboutBox about{state, window.host(), std::filesystem::path(CORVALET_SOURCE_DIR) / "data", pump,
-                          [this] { ++declined; }};
+    platform::QuietDialogs dialogs;
+    platform::NullEventPump pump;
     int declined = 0;
-    int closed = 0;
+    gui::Desktop desktop;
+    shell::StartupResult started;
+    MainWindow& window;
+    shell::Toolbar& toolbar;
 
     Workbench()
+        : userFolder(std::filesystem::temp_directory_path() /
+                     ("corvalet_mainwindow_" +
+                      std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))),
+          desktop(services(), [this] { ++declined; }), window(desktop.window()), toolbar(desktop.toolbar())
     {
-        gui::AboutView::registerWith(window.host(), about);
-        shell::registerToggleSettings(toolbar, settings);
-        shell::registerWindowCommands(toolbar, window.host(), about, flash, [this] { window.close(); });
-        window.setCloseHandler([this] { ++closed; });
+        started = desktop.start({});
+    }
+    ~Workbench() { std::filesystem::remove_all(userFolder); }
+
+    shell::Services services()
+    {
+        std::filesystem::remove_all(userFolder);
+        shell::Services s{settings, dialogs,
+                          platform::ProgramFolders(std::filesystem::path(CORVALET_SOURCE_DIR) / "data", userFolder)};
+        s.eventPump = &pump;
+        return s;
     }
 };
-
 } // namespace
 
 TEST(MainWindowView, MenusAndButtonBarComeFromTheCommandTable)
@@ -78,7 +90,9 @@ TEST(MainWindowView, MenusAndButtonBarComeFromTheCommandTable)
     Workbench bench;
     MainWindow& window = bench.window;
     EXPECT_EQ(window.objectName(), QStringLiteral("mdi"));
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("Corvalet"));
+    ASSERT_EQ(bench.started.mode, shell::StartMode::Interactive);
+    EXPECT_EQ(window.windowTitle(), QString::fromStdString(bench.started.caption));
+    EXPECT_TRUE(window.windowTitle().startsWith(QStringLiteral("Corvalet - ")));
     ASSERT_EQ(qobject_cast<QMdiArea*>(window.centralWidget()), window.mdiArea());
 
     QStringList menuCaptions;
@@ -125,13 +139,19 @@ TEST(MainWindowView, ActionsFollowTheToolbarModel)
     for (const char* id : {"ID_About", "ID_Exit", "ID_ArrangeAll", "ID_certAfter", "ID_ViewAfter"})
         EXPECT_TRUE(window.action(id)->isEnabled()) << id;
 
+    // The toggles start as the settings say (an empty store: the after-processing edit and
+    // check on, the viewer off).
+    EXPECT_TRUE(window.action("ID_certAfter")->isChecked());
+    EXPECT_TRUE(window.action("ID_EditAfter")->isChecked());
+    EXPECT_FALSE(window.action("ID_ViewAfter")->isChecked());
+
     // A window enabling a tool, greying it, or setting a toggle shows at once.
     bench.toolbar.setHandler("ID_Process", [] {});
     EXPECT_TRUE(window.action("ID_Process")->isEnabled());
     bench.toolbar.setEnabled("ID_PROCESS", false);
     EXPECT_FALSE(window.action("ID_Process")->isEnabled());
-    bench.toolbar.setState("ID_EditAfter", 1);
-    EXPECT_TRUE(window.action("ID_EditAfter")->isChecked());
+    bench.toolbar.setState("ID_EditAfter", 0);
+    EXPECT_FALSE(window.action("ID_EditAfter")->isChecked());
 
     // The user's click on a toggle goes through the model and is remembered.
     window.action("ID_ViewAfter")->trigger();
@@ -146,10 +166,13 @@ TEST(MainWindowView, ActionsFollowTheToolbarModel)
     QMetaObject::invokeMethod(edit, "aboutToShow");
     EXPECT_EQ(opened, 1);
 
-    // Exit closes the main window through its close handler.
+    // Exit closes the main window, and the exit clean-up removes the check results.
     window.show();
+    const std::filesystem::path results = bench.desktop.app().folders().userFolder() / "well.cer";
+    std::ofstream(results) << "Failed: x\n";
     window.action("ID_Exit")->trigger();
-    EXPECT_EQ(bench.closed, 1);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_FALSE(std::filesystem::exists(results));
 }
 
 TEST(AboutViewTest, ShowsTheLicenceAndAcceptCloses)
@@ -180,7 +203,7 @@ TEST(AboutViewTest, ShowsTheLicenceAndAcceptCloses)
     EXPECT_TRUE(sawButtons);
     EXPECT_EQ(shownText, QString::fromStdString(shell::licenceText(std::filesystem::path(CORVALET_SOURCE_DIR) / "data")));
     EXPECT_TRUE(shownText.startsWith(QStringLiteral("Corvalet Licence Agreement")));
-    EXPECT_FALSE(bench.about.loaded());
+    EXPECT_FALSE(bench.desktop.about().loaded());
     EXPECT_EQ(bench.declined, 0);
 
     // Do Not Accept asks the program to end.
@@ -200,12 +223,12 @@ TEST(MainWindowView, MaximisedWithTheSplashAtTheLeftAndAScreenshot)
     qtTestApp();
     Workbench bench;
     MainWindow& window = bench.window;
-    window.showMaximized();
+    ASSERT_TRUE(bench.started.showSplash);
+    bench.desktop.show(bench.started);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    window.showSplash(bench.flash);
     QApplication::processEvents();
 
-    auto* frame = qobject_cast<QMdiSubWindow*>(window.host().frameOf(bench.flash));
+    auto* frame = qobject_cast<QMdiSubWindow*>(window.host().frameOf(bench.desktop.flash()));
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_TRUE(frame->windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -215,8 +238,8 @@ TEST(MainWindowView, MaximisedWithTheSplashAtTheLeftAndAScreenshot)
     const auto* version = frame->findChild<QLabel*>(QStringLiteral("verLab"));
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(), QString::fromStdString("Version " + shell::versionNumbers()));
-    EXPECT_FALSE(bench.state.fixedFontName.empty());
-    EXPECT_FALSE(bench.state.uiFontName.empty());
+    EXPECT_FALSE(bench.desktop.app().state().fixedFontName.empty());
+    EXPECT_FALSE(bench.desktop.app().state().uiFontName.empty());
 
     // The panel follows the working area.
     window.showNormal();

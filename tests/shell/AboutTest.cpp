@@ -1,5 +1,7 @@
 #include "shell/About.h"
 
+#include "core/TestFiles.h"
+
 #include "platform/EventPump.h"
 #include "platform/Text.h"
 #include "platform/WindowHost.h"
@@ -18,24 +20,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-class ScratchFolder {
-public:
-    ScratchFolder()
-    {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_path = fs::temp_directory_path() / ("corvalet_about_" + std::string(info->name()));
-        fs::remove_all(m_path);
-        fs::create_directories(m_path);
-    }
-    ~ScratchFolder() { fs::remove_all(m_path); }
-    const fs::path& path() const { return m_path; }
-    void write(const std::string& name, const std::string& text) const
-    {
-        std::ofstream(m_path / name, std::ios::binary) << text;
-    }
-
-private:
-    fs::path m_path;
+// A scratch folder that can hold a license.txt.
+struct ScratchFolder : core::test::ScratchDir {
+    void write(const std::string& name, const std::string& text) const { core::test::writeFile(file(name), text); }
 };
 
 struct CountingPump final : platform::EventPump {
