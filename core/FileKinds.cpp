@@ -118,8 +118,7 @@ std::string_view fileKindLabel(FileKind kind)
 int sniffLas(const std::string& path)
 {
     // Only the file name's own extension counts ("x.las/data" or "data.las.bak" are not LAS).
-    const std::string name = fileNameOfPath(path);
-    if (!platform::endsWithNoCase(name, ".las"))
+    if (!hasLasExtension(path))
         return 1;
     const std::int64_t length = fileLength(path);
     File f = openRead(path);

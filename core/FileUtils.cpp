@@ -274,4 +274,9 @@ ReplaceResult replaceInFile(AppState& state, const std::string& input, const std
     return ReplaceResult::Done;
 }
 
+bool hasLasExtension(std::string_view path)
+{
+    return platform::endsWithNoCase(fileNameOfPath(path), ".las");
+}
+
 } // namespace corvalet::core

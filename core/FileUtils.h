@@ -20,6 +20,9 @@ struct AppState;
 // The part after the last separator, at most 200 characters; "" for a path ending in a separator
 // or ":". The path is trimmed of blanks first.
 [[nodiscard]] std::string fileNameOfPath(std::string_view path);
+// True when the file name's own extension is ".las" in any case ("x.las/data" and
+// "well.las.bak" are not LAS names).
+[[nodiscard]] bool hasLasExtension(std::string_view path);
 // The path with a separator appended unless it already ends with one. An empty path stays empty,
 // so that joining it with a name gives a relative name rather than one in the root folder.
 [[nodiscard]] std::string addBackslash(std::string_view path);

@@ -224,9 +224,10 @@ int readSectionToGrid(TextTable& table, const std::string& path, char letter)
     platform::Fields fields;
     for (std::size_t r = 0; r < items.size(); ++r) {
         const int row = static_cast<int>(r);
-        // TABs are removed, not turned into blanks, as the export writes them between the parts.
+        // A TAB separates the parts like a blank: dropping it would glue a unit to its value
+        // ("BHT.DEGC<TAB>85" would read as the unit "DEGC85" without a value).
         std::string line = items[r];
-        eraseTabs(line);
+        std::replace(line.begin(), line.end(), '\t', ' ');
         table(0, row) = getMnem(line);
         const std::string unit = getUnit(line);
         std::string valueLine = line;

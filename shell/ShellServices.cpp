@@ -23,11 +23,6 @@ ShellCommand shellCommand(std::vector<std::string> argv)
     return ShellCommand{std::move(argv), std::move(line)};
 }
 
-bool hasLasExtension(std::string_view path)
-{
-    return platform::endsWithNoCase(core::fileNameOfPath(path), ".las");
-}
-
 WindowStyle windowStyleFor(std::optional<int> style)
 {
     if (!style || *style < 0 || *style > 6)

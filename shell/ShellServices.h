@@ -2,6 +2,7 @@
 // Services of the shell that other windows and jobs call: showing a LAS file in the outside log
 // viewer, running an outside program and waiting for its end, and printing the results of the
 // last batch check.
+#include "core/FileUtils.h"
 #include <array>
 #include <optional>
 #include <string>
@@ -30,9 +31,7 @@ struct ShellCommand {
 // The command whose text is the program and its arguments joined by single blanks, unquoted.
 [[nodiscard]] ShellCommand shellCommand(std::vector<std::string> argv);
 
-// True when the file name's own extension is ".las" in any case ("x.las/data" and
-// "well.las.bak" are not LAS names).
-[[nodiscard]] bool hasLasExtension(std::string_view path);
+using core::hasLasExtension;
 
 // The window styles of a program start, for callers that record or show the style they asked
 // for. A program started from an argv gets no window instructions, so shellAndWait takes none;

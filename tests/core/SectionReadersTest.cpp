@@ -2,6 +2,8 @@
 #include "core/Records.h"
 #include "core/SectionReaders.h"
 
+#include "TestFiles.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -130,4 +132,20 @@ TEST(SectionReaders, CurveRecordsOfAnInputSlot)
     EXPECT_EQ(readCurveSectionsOfInputs(state, kSections, 7), 2);
     EXPECT_EQ(readCurveSectionsOfInputs(state, kFilter, 2), 0);
     EXPECT_EQ(state.curveInfo[2].size(), 2u);
+}
+
+TEST(SectionReaders, TabsInGridItemsSeparateLikeBlanks)
+{
+    corvalet::core::test::ScratchDir dir;
+    const std::string path = dir.file("tabs.las");
+    corvalet::core::test::writeFile(path, "~Parameter\r\nBHT.DEGC\t85.0 : Bottom hole temperature\r\n"
+                                          "RMF .\tOHMM 0.35 : Mud filtrate\r\nFN\t.\tDunmore\t: Field\r\n~A\r\n1 2\r\n");
+    TextTable t;
+    ASSERT_EQ(readSectionToGrid(t, path, 'P'), 3);
+    const char* expected[3][4] = {{"BHT", "DEGC", "85.0", "BOTTOM HOLE TEMPERATURE"},
+                                  {"RMF", "OHMM", "0.35", "MUD FILTRATE"},
+                                  {"FN", "", "DUNMORE", "FIELD"}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 4; ++c)
+            EXPECT_EQ(t(c, r), expected[r][c]) << "row " << r << " column " << c;
 }
