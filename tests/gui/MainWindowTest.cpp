@@ -260,6 +260,19 @@ TEST(MainWindowView, MaximisedWithTheSplashAtTheLeftAndAScreenshot)
     EXPECT_TRUE(std::filesystem::file_size(path.toStdString()) > 0);
 }
 
+TEST(MainWindowView, ABlankCommandLineStartsMinimisedWithoutTheSplash)
+{
+    qtTestApp();
+    Workbench bench;
+    const shell::StartupResult blank = bench.desktop.start({"  "});
+    ASSERT_EQ(blank.mode, shell::StartMode::InteractiveMinimized);
+    bench.desktop.show(blank);
+    QApplication::processEvents();
+    EXPECT_TRUE(bench.window.isMinimized() || bench.window.windowState().testFlag(Qt::WindowMinimized));
+    EXPECT_EQ(bench.window.host().frameOf(bench.desktop.flash()), nullptr);
+    EXPECT_FALSE(bench.desktop.flash().loaded());
+}
+
 TEST(MainProgram, WithArgumentsPrintsUsageAndFailsWithoutStartingQt)
 {
     // Qt is not started: no display platform is named, so a QApplication would abort on one
