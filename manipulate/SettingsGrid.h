@@ -1,12 +1,11 @@
 #pragma once
-// The editor's output-settings grid "prd": every output setting and processing
-// option of the new file in a fixed grid of 30 rows. The combine run, the
-// command line and the filter reader read and write its cells by row and
-// column, so the row numbers below are an interface: every reader uses these
-// names, never bare numbers.
+// The editor's output-settings grid "prd": every output setting and processing option of the new
+// file in a fixed grid of 30 rows. The combine run, the command line and the filter reader read and
+// write its cells by row and column, so the row numbers below are an interface: every reader uses
+// these names, never bare numbers.
 //
-// Column 0 holds the labels, column 1 the setting (a text, or a check box: the
-// check state of column 1), columns 2 and 3 the further options of a few rows.
+// Column 0 holds the labels, column 1 the setting (a text, or a check box: the check state of
+// column 1), columns 2 and 3 the further options of a few rows.
 #include "platform/Grid.h"
 #include "platform/Settings.h"
 
@@ -60,24 +59,21 @@ inline constexpr int kPrdSettingCol = 1;
 inline constexpr int kPrdOptionCol = 2;
 inline constexpr int kPrdExtraCol = 3;
 
-// Colours the editor's grids share: the fixed-cell shade of option and
-// punctuation cells, the normal background, and the marks of an impossible
-// header layout.
+// Colours the editor's grids share: the fixed-cell shade of option and punctuation cells, the
+// normal background, and the marks of an impossible header layout.
 inline constexpr platform::Color kShadeColor = platform::rgb(212, 208, 200);
 inline constexpr platform::Color kWhite = platform::rgb(255, 255, 255);
 inline constexpr platform::Color kFormatErrorColor = platform::rgb(255, 0, 0);
-inline constexpr platform::Color kFormatWarningColor =
-    platform::rgb(255, 255, 128);
+inline constexpr platform::Color kFormatWarningColor = platform::rgb(255, 255, 128);
 
-// The settings key of "Rename Duplicates?" (application "Corvalet", section
-// "Startup"): the check state itself, "1" checked or "2" unchecked.
-inline constexpr const char *kRenameDupsKey = "renamedups";
+// The settings key of "Rename Duplicates?" (application "Corvalet", section "Startup"): the check
+// state itself, "1" checked or "2" unchecked.
+inline constexpr const char* kRenameDupsKey = "renamedups";
 
-// One entry of the Sample Rate choices: the text the list shows and the rate in
-// inches.
+// One entry of the Sample Rate choices: the text the list shows and the rate in inches.
 struct SampleRateChoice {
-  std::string_view text;
-  std::string_view inches;
+    std::string_view text;
+    std::string_view inches;
 };
 inline constexpr std::array<SampleRateChoice, 5> kSampleRateChoices{{
     {" 1.0    f ( 0.3048 m)", "12"},
@@ -86,42 +82,31 @@ inline constexpr std::array<SampleRateChoice, 5> kSampleRateChoices{{
     {" 0.1667 f ( 0.0508 m)", "2"},
     {" 0.0833 f ( 0.0254 m)", "1"},
 }};
-// The inches code of a chosen Sample Rate text; "" for a text that is not one
-// of the choices.
+// The inches code of a chosen Sample Rate text; "" for a text that is not one of the choices.
 [[nodiscard]] std::string_view sampleRateInches(std::string_view text);
 
-// Builds the grid once when the editor opens: labels, defaults, check boxes
-// ("Rename Duplicates?" from the stored setting), the hidden filter row,
-// shading and column widths.
-void fillPrd(platform::Grid &prd, const core::AppState &state,
-             const platform::Settings &settings);
+// Builds the grid once when the editor opens: labels, defaults, check boxes ("Rename Duplicates?"
+// from the stored setting), the hidden filter row, shading and column widths.
+void fillPrd(platform::Grid& prd, const core::AppState& state, const platform::Settings& settings);
 
-// Marks the first impossible header-format position (dotPos, valuePos,
-// colonPos) in column 1 of rows 11 to 13: red when it cannot work, light yellow
-// when it leaves too little room. Rows 11 to 16 are white otherwise. Changes no
-// value.
-void checkFormatSpec(platform::Grid &prd, const core::AppState &state);
+// Marks the first impossible header-format position (dotPos, valuePos, colonPos) in column 1 of
+// rows 11 to 13: red when it cannot work, light yellow when it leaves too little room. Rows 11 to
+// 16 are white otherwise. Changes no value.
+void checkFormatSpec(platform::Grid& prd, const core::AppState& state);
 
-// The choice list the cell editor offers for (row, col): "" for free text,
-// "..." for the cell button of the filter row.
-[[nodiscard]] std::string prdChoiceList(const platform::Grid &prd,
-                                        const core::AppState &state, int row,
-                                        int col);
+// The choice list the cell editor offers for (row, col): "" for free text, "..." for the cell
+// button of the filter row.
+[[nodiscard]] std::string prdChoiceList(const platform::Grid& prd, const core::AppState& state, int row, int col);
 
-// The user's side of the grid.
-// Before an edit: sets the cell's choice list.
-void prdBeforeEdit(platform::Grid &prd, const core::AppState &state, int row,
-                   int col);
-// After an edit: a header-format row takes effect in its setting (so the check
-// sees the value the user typed) and is checked; "Rename Duplicates?" is
-// stored.
-void prdAfterEdit(platform::Grid &prd, core::AppState &state,
-                  platform::Settings &settings, int row, int col);
+// The user's side of the grid. Before an edit: sets the cell's choice list.
+void prdBeforeEdit(platform::Grid& prd, const core::AppState& state, int row, int col);
+// After an edit: a header-format row takes effect in its setting (so the check sees the value the
+// user typed) and is checked; "Rename Duplicates?" is stored.
+void prdAfterEdit(platform::Grid& prd, core::AppState& state, platform::Settings& settings, int row, int col);
 
-// Connects the handlers above to the grid's events; they stay connected while
-// the returned connections live.
-[[nodiscard]] std::vector<platform::Connection>
-connectSettingsGrid(platform::Grid &prd, core::AppState &state,
-                    platform::Settings &settings);
+// Connects the handlers above to the grid's events; they stay connected while the returned
+// connections live.
+[[nodiscard]] std::vector<platform::Connection> connectSettingsGrid(platform::Grid& prd, core::AppState& state,
+                                                                    platform::Settings& settings);
 
 } // namespace corvalet::manipulate
