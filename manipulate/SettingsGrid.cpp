@@ -2,6 +2,7 @@
 
 #include "core/AppState.h"
 #include "platform/Numbers.h"
+#include "platform/Text.h"
 
 #include <algorithm>
 #include <string>
@@ -164,6 +165,28 @@ std::string_view sampleRateInches(std::string_view text)
         if (choice.text == text)
             return choice.inches;
     return {};
+}
+
+double parseSampleRate(std::string_view text, std::string_view depthUnit)
+{
+    const std::size_t f = text.find_first_of("fF");
+    if (f == std::string_view::npos)
+        return platform::leadingNumber(text);
+    const std::string unit = platform::toUpper(platform::trimBlanks(depthUnit));
+    const bool metres = !unit.empty() && unit.find('F') == std::string::npos;
+    if (metres) {
+        if (const std::size_t open = text.find('(', f); open != std::string_view::npos)
+            return platform::leadingNumber(text.substr(open + 1));
+    }
+    // The number token that ends just before the "f".
+    std::size_t end = f;
+    while (end > 0 && text[end - 1] == ' ')
+        --end;
+    std::size_t begin = end;
+    while (begin > 0 && std::string_view("0123456789.+-eE").find(text[begin - 1]) != std::string_view::npos)
+        --begin;
+    const double feet = platform::leadingNumber(text.substr(begin, end - begin));
+    return metres ? feet * 0.3048 : feet;
 }
 
 void fillPrd(Grid& prd, const core::AppState& state, const platform::Settings& settings)

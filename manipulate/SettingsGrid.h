@@ -85,6 +85,14 @@ inline constexpr std::array<SampleRateChoice, 5> kSampleRateChoices{{
 // The inches code of a chosen Sample Rate text; "" for a text that is not one of the choices.
 [[nodiscard]] std::string_view sampleRateInches(std::string_view text);
 
+// The step a Sample Rate text stands for, in the depth unit of row 4. The text has one of three
+// forms: a plain number ("0.5000"), a choice of the list (" 0.5    f ( 0.1524 m)"), or the inches,
+// feet and metres form a filter writes (6" 0.5000 f (0.1524 m)). In feet ("F", "FT", or no unit)
+// the number just before the "f" counts, in metres the number inside "( ... m)"; reading the
+// leading number instead would take the inches for the step. A plain number is taken as it
+// stands; 0 when there is none.
+[[nodiscard]] double parseSampleRate(std::string_view text, std::string_view depthUnit);
+
 // Builds the grid once when the editor opens: labels, defaults, check boxes ("Rename Duplicates?"
 // from the stored setting), the hidden filter row, shading and column widths.
 void fillPrd(platform::Grid& prd, const core::AppState& state, const platform::Settings& settings);

@@ -1,6 +1,7 @@
 #include "manipulate/SettingsGrid.h"
 
 #include "core/AppState.h"
+#include "platform/Numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -241,6 +242,42 @@ TEST_F(SettingsGridFixture, SampleRateChoicesCarryTheirInches)
     for (std::size_t i = 0; i < expected.size(); ++i)
         EXPECT_EQ(sampleRateInches(expected[i]), inches[i]);
     EXPECT_EQ(sampleRateInches("0.5"), "");
+}
+
+TEST(SampleRateText, EveryFormGivesTheStepInTheDepthUnit)
+{
+    struct Case {
+        const char* text;
+        const char* unit;
+        double step;
+    };
+    const Case cases[] = {
+        {"0.5000", "F", 0.5},
+        {"0.1524", "M", 0.1524},
+        {"-0.25", "FT", -0.25},
+        {" 0.5    f ( 0.1524 m)", "F", 0.5},
+        {" 0.5    f ( 0.1524 m)", "FT", 0.5},
+        {" 0.5    f ( 0.1524 m)", "M", 0.1524},
+        {" 0.1667 f ( 0.0508 m)", "m", 0.0508},
+        {" 1.0    f ( 0.3048 m)", "", 1.0},
+        {"6\" 0.5000 f (0.1524 m)", "F", 0.5}, // not the 6 inches in front
+        {"6\" 0.5000 f (0.1524 m)", "M", 0.1524},
+        {"12\" 1.0000 F (0.3048 m)", "FT", 1.0},
+        {"0.5 f", "M", 0.5 * 0.3048}, // no metres given: the feet converted
+        {"", "F", 0.0},
+        {"abc", "F", 0.0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " in " + c.unit);
+        EXPECT_DOUBLE_EQ(parseSampleRate(c.text, c.unit), c.step);
+    }
+    // Every choice of the list reads back as its own feet and metres.
+    for (const SampleRateChoice& choice : kSampleRateChoices) {
+        SCOPED_TRACE(std::string(choice.text));
+        const double inches = platform::leadingNumber(choice.inches);
+        EXPECT_NEAR(parseSampleRate(choice.text, "F"), inches / 12, 0.0001);
+        EXPECT_NEAR(parseSampleRate(choice.text, "M"), inches * 0.0254, 0.0001);
+    }
 }
 
 TEST_F(SettingsGridFixture, NoInputGivesOnlyTheUserFormatSourceAndNoHeaderFiles)
