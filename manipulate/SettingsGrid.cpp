@@ -157,6 +157,26 @@ int typedPosition(const std::string& text)
     return int(platform::roundHalfEven(value));
 }
 
+// The run writes its headers and data with the format settings, not with the grid's text, so an
+// edit takes effect there. A data width and decimals that cannot make a column (no width, or no
+// room left for the integer digits) are refused: the cell shows the setting still in force.
+void takeFormatSetting(Grid& prd, core::AppState& state, int row)
+{
+    int* setting = formatSetting(state, row);
+    if (!setting)
+        return;
+    const int typed = typedPosition(prd.text(row, kPrdSettingCol));
+    if (row == prdRow::DataWidth || row == prdRow::DataDecimals) {
+        const int width = row == prdRow::DataWidth ? typed : state.dataWidth;
+        const int decimals = row == prdRow::DataDecimals ? typed : state.dataDecimals;
+        if (width < 1 || decimals < 0 || width <= decimals) {
+            prd.setText(row, kPrdSettingCol, std::to_string(*setting));
+            return;
+        }
+    }
+    *setting = typed;
+}
+
 } // namespace
 
 std::string_view sampleRateInches(std::string_view text)
@@ -278,8 +298,8 @@ void prdBeforeEdit(Grid& prd, const core::AppState& state, int row, int col)
 void prdAfterEdit(Grid& prd, core::AppState& state, platform::Settings& settings, int row, int col)
 {
     if (row >= prdRow::FormatDot && row <= prdRow::DataDecimals) {
-        if (int* setting = formatSetting(state, row); setting && col == kPrdSettingCol)
-            *setting = typedPosition(prd.text(row, col));
+        if (col == kPrdSettingCol)
+            takeFormatSetting(prd, state, row);
         checkFormatSpec(prd, state);
     } else if (row == prdRow::RenameDuplicates && col == kPrdSettingCol) {
         const bool checked = prd.checkState(row, col) == CheckState::Checked;

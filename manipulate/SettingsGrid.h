@@ -108,8 +108,9 @@ void checkFormatSpec(platform::Grid& prd, const core::AppState& state);
 
 // The user's side of the grid. Before an edit: sets the cell's choice list.
 void prdBeforeEdit(platform::Grid& prd, const core::AppState& state, int row, int col);
-// After an edit: a header-format row takes effect in its setting (so the check sees the value the
-// user typed) and is checked; "Rename Duplicates?" is stored.
+// After an edit: a header-format row takes effect in its setting (the run and the check read the
+// settings) and is checked; a data width and decimals that cannot make a column are refused and
+// the cell shows the setting in force. "Rename Duplicates?" is stored.
 void prdAfterEdit(platform::Grid& prd, core::AppState& state, platform::Settings& settings, int row, int col);
 
 // Connects the handlers above to the grid's events; they stay connected while the returned

@@ -323,6 +323,40 @@ TEST_F(SettingsGridFixture, EditingAFormatRowTakesEffectAndIsChecked)
     }
 }
 
+TEST_F(SettingsGridFixture, AColumnFormatThatCannotWorkIsRefused)
+{
+    state.dataWidth = 13, state.dataDecimals = 5;
+    fill();
+    prd.setText(prdRow::DataWidth, 1, "13");
+    prd.setText(prdRow::DataDecimals, 1, "5");
+    const auto links = connectSettingsGrid(prd, state, settings);
+    struct Case {
+        int row;
+        const char* typed;
+        const char* shown;
+        int width, decimals;
+    };
+    const Case cases[] = {
+        {prdRow::DataWidth, "0", "13", 13, 5},
+        {prdRow::DataWidth, "abc", "13", 13, 5},
+        {prdRow::DataWidth, "5", "13", 13, 5}, // no room for the integer digits
+        {prdRow::DataDecimals, "13", "5", 13, 5},
+        {prdRow::DataDecimals, "-1", "5", 13, 5},
+        {prdRow::DataWidth, "10", "10", 10, 5},
+        {prdRow::DataDecimals, "0", "0", 10, 0},
+        {prdRow::DataDecimals, "9", "9", 10, 9},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("row ") + std::to_string(c.row) + " = " + c.typed);
+        ASSERT_TRUE(prd.beginEdit(c.row, 1));
+        prd.setEditText(c.typed);
+        prd.commitEdit();
+        EXPECT_EQ(prd.text(c.row, 1), c.shown);
+        EXPECT_EQ(state.dataWidth, c.width);
+        EXPECT_EQ(state.dataDecimals, c.decimals);
+    }
+}
+
 TEST_F(SettingsGridFixture, GridEventsOfferListsAndStoreRenameDuplicates)
 {
     fill();
