@@ -69,6 +69,14 @@ double cellNumber(const std::string& text)
 
 std::string yesNo(bool on) { return on ? "Yes" : "No"; }
 
+// Bar-joined settings text, one field at a time.
+void appendField(std::string& joined, const std::string& field)
+{
+    if (!joined.empty())
+        joined += '|';
+    joined += field;
+}
+
 } // namespace
 
 Preferences::Preferences(core::AppState& state, platform::Settings& settings, platform::Dialogs& dialogs,
@@ -243,8 +251,6 @@ void Preferences::savePRD()
     saveSetting(m_settings, key::certProg, m_state.cert_prog);
     saveSetting(m_settings, key::logProg, m_state.log_prog);
 
-    // The densities and slownesses go through start-up's own reading of "mdenDef", so values it
-    // would replace at the next start are replaced now, before the porosity conversions use them.
     const double sonic = m_state.sonicUnit.factor > 0 ? m_state.sonicUnit.factor : 1.0;
     // The grid shows two decimals in the current unit: a cell the user left as shown keeps the
     // value behind it, so storing in us/m does not turn 55.5 us/ft into 55.501.
@@ -259,9 +265,11 @@ void Preferences::savePRD()
         const double value = cellNumber(cell(r));
         typed[element] = isSlowness(r) ? value / sonic : value;
     }
+    // The densities and slownesses go through start-up's own reading of "mdenDef", so values it
+    // would replace at the next start are replaced now, before the porosity conversions use them.
     std::string mdenDef;
     for (std::size_t element : mdenDefElements)
-        mdenDef += (mdenDef.empty() ? "" : "|") + formatMask(typed[element], "0.000");
+        appendField(mdenDef, formatMask(typed[element], "0.000"));
     parseMatrixDefaults(m_state, mdenDef);
     // A fluid as dense as a matrix makes the density porosity a division by zero.
     auto asStored = [&](std::size_t element) { return formatMask(m_state.matrixValues[element], "0.000"); };
@@ -270,7 +278,7 @@ void Preferences::savePRD()
             m_state.matrixValues[0] = 1.0f;
     mdenDef.clear();
     for (std::size_t element : mdenDefElements)
-        mdenDef += (mdenDef.empty() ? "" : "|") + asStored(element);
+        appendField(mdenDef, asStored(element));
     saveSetting(m_settings, key::mdenDef, mdenDef);
 
     m_state.poro_units = cell(row::poroUnits);
@@ -285,13 +293,13 @@ void Preferences::savePRD()
         double value = cellNumber(cell(r));
         if (std::fabs(value) > 1e9)
             value = 0;
-        formatDef += (formatDef.empty() ? "" : "|") + platform::numberText(double(platform::roundHalfEven(value)));
+        appendField(formatDef, platform::numberText(double(platform::roundHalfEven(value))));
     }
     parseFormatDef(m_state, formatDef);
     formatDef.clear();
     for (int value : {m_state.dotPos, m_state.valuePos, m_state.colonPos, m_state.colonPlusPos, m_state.dataWidth,
                       m_state.dataDecimals})
-        formatDef += (formatDef.empty() ? "" : "|") + platform::numberText(value);
+        appendField(formatDef, platform::numberText(value));
     saveSetting(m_settings, key::formatDef, formatDef);
 }
 
