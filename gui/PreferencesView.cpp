@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -45,6 +46,16 @@ PreferencesView::PreferencesView(shell::Preferences& model, QWidget* parent)
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     connect(escape, &QShortcut::activated, this, [this] { m_model.keyDown(platform::keys::Escape, 0); });
+}
+
+void PreferencesView::keyPressEvent(QKeyEvent* event)
+{
+    const int code = keyCodeOf(*event);
+    if (code == platform::keys::Escape && m_model.keyDown(code, shiftStateOf(event->modifiers())) == 0) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void runPreferences(shell::Preferences& model, QtWindowHost& host)

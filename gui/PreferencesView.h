@@ -5,6 +5,7 @@
 
 #include <QWidget>
 
+class QKeyEvent;
 class QPushButton;
 
 namespace corvalet::shell {
@@ -24,6 +25,10 @@ public:
     [[nodiscard]] GridView* grid() const { return m_grid; }
     // 0 "E&xit", 1 "&Cancel".
     [[nodiscard]] QPushButton* button(int index) const { return index == 0 ? m_exit : m_cancel; }
+
+protected:
+    // Esc that no child used ends here, before the dialog frame around the view sees it.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     shell::Preferences& m_model;

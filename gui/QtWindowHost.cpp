@@ -105,6 +105,13 @@ void QtWindowHost::present(Window& window, bool modal)
             layout->setContentsMargins(0, 0, 0, 0);
             layout->addWidget(view);
             dialog->setWindowModality(Qt::ApplicationModal);
+            // The dialog hides itself on Esc or reject without a close event: the window closes
+            // as if its frame were closed, so that the modal run ends.
+            connect(dialog, &QDialog::finished, this, [this, &window] {
+                if (window.isVisible() && !unload(window))
+                    if (QWidget* frame = frameOf(window))
+                        frame->show();
+            });
             entry.frame = dialog;
         } else {
             QMdiSubWindow* sub = m_mdi->addSubWindow(view);

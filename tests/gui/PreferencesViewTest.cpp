@@ -76,3 +76,35 @@ TEST(PreferencesViewTest, ATypedValueAndACountryDoubleClickAreStoredByExit)
     EXPECT_EQ(app.state().dataWidth, 12);
     EXPECT_FALSE(shown); // the view went with its window
 }
+
+TEST(PreferencesViewTest, EscOnTheGridClosesTheWindowWithoutStoring)
+{
+    qtTestApp();
+    QMainWindow main;
+    auto* mdi = new QMdiArea;
+    main.setCentralWidget(mdi);
+    main.show();
+    gui::QtWindowHost host(mdi);
+    shell::test::Installation install;
+    install.shipDefaults();
+    platform::MemorySettings settings;
+    platform::ScriptedDialogs dialogs;
+    shell::App app(install.services(settings, dialogs, &host));
+    app.start({});
+    shell::Preferences prefs(app);
+
+    whenModalShows<QDialog>([&](QDialog* dialog) {
+        auto* view = dialog->findChild<gui::PreferencesView*>();
+        ASSERT_NE(view, nullptr);
+        view->grid()->grid().setText(row::dataWidth, 1, "20");
+        view->grid()->setFocus();
+        QTest::keyClick(view->grid(), Qt::Key_Escape);
+    });
+    ModalWatchdog watchdog;
+    gui::runPreferences(prefs, host);
+
+    EXPECT_FALSE(prefs.loaded());
+    EXPECT_EQ(stored(settings, "formatdef"), "<missing>");
+    EXPECT_EQ(app.state().dataWidth, 13);
+    host.unregisterView(prefs);
+}

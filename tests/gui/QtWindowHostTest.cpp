@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -73,4 +74,24 @@ TEST(QtWindowHostTest, RunModalReturnsWhenTheWindowIsHidden)
     EXPECT_FALSE(proc.isVisible());
     EXPECT_TRUE(proc.loaded());
     EXPECT_TRUE(host.unload(proc));
+}
+
+TEST(QtWindowHostTest, AModalDialogDismissedByItselfUnloadsItsWindow)
+{
+    guitest::guiTestApp();
+    QMainWindow main;
+    auto* mdi = new QMdiArea;
+    main.setCentralWidget(mdi);
+    main.show();
+    gui::QtWindowHost host(mdi);
+    platform::Window prefs("prefs", "Preferences");
+    int unloads = 0;
+    auto counted = prefs.unload.connect([&] { ++unloads; });
+    QTimer::singleShot(20, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(host.frameOf(prefs)))
+            dialog->reject(); // what Esc does in a dialog
+    });
+    host.runModal(prefs);
+    EXPECT_EQ(unloads, 1);
+    EXPECT_FALSE(prefs.loaded());
 }
