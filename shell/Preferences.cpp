@@ -26,7 +26,7 @@ constexpr int kValue = 1;
 
 // The labels keep their blanks exactly: the density rows 9 to 11 have two before "(G/C3)".
 constexpr std::array<const char*, row::count> labels{
-    "Preference",
+    "",
     "Country",
     "Fill empty VALUE field in ~Curve",
     "Fill empty DESC field in ~Curve",
@@ -88,7 +88,7 @@ Preferences::Preferences(core::AppState& state, platform::Settings& settings, pl
     addControl(m_exit);
     addControl(m_cancel);
     // Room for the two columns and every row without scrolling.
-    move(0, 0, 8400, 8400);
+    move(0, 0, 9600, 8400);
     m_exit.setCaption("E&xit");
     m_cancel.setCaption("&Cancel");
 
@@ -146,6 +146,8 @@ void Preferences::setupPrd()
     for (int i = 0; i < 6; ++i)
         g.setText(row::dotPos + i, kValue, platform::plainText(layout[std::size_t(i)]));
 
+    // Numbers, words and paths read best in one column when they all start at its left edge.
+    g.setColAlignment(kValue, platform::Align::LeftCenter);
     g.setRowHidden(row::quickCheck, true);
     g.autoSizeCols(kLabel, kValue);
     g.setRedraw(true);
