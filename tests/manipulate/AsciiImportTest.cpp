@@ -29,39 +29,46 @@ Rows sampleRows(const TestTab& t)
     return rows;
 }
 
-TEST(AsciiImport, CommaTableWithAutomaticDelimiter)
+TEST(AsciiImport, FixtureTablesWithAutomaticDelimiter)
 {
-    TestTab t;
-    std::string path = fixture("table.csv");
-    std::string delimiter;
-    EXPECT_EQ(loadAsciiToGrid(t.tab, path, delimiter), ImportResult::Done);
-    EXPECT_EQ(delimiter, ",");
-    // Every line with the last line's five fields is a row, header lines included; a comma
-    // table keeps the blanks inside its fields.
-    EXPECT_EQ(sampleRows(t), (Rows{{"DEPTH", "GR", "RHOB", "NPHI", "DT"},
-                                   {"FT", "GAPI", "G/CM3", "V/V", "US/F"},
-                                   {"1000.0", "45.2", "2.35", "0.21", "88.1"},
-                                   {"1000.5", "47.9", "2.37", "0.20", "87.4"},
-                                   {"1001.0", "50.1", "2.40", "0.19", "86.9"},
-                                   {" 1001.5", " ", "2.41", "0.18", "86.2"}}));
-    EXPECT_THAT(t.row(0), ElementsAre("Chan #1", "Chan #2", "Chan #3", "Chan #4", "Chan #5"));
-    EXPECT_EQ(t.grd.text(1, 1), "DEPT");
-    EXPECT_EQ(t.nChanT.text(), "5");
-    EXPECT_TRUE(t.grd.redraw());
-    EXPECT_EQ(t.pointer.changes(), (std::vector<bool>{true, false}));
-}
-
-TEST(AsciiImport, TabWinsOverBlanksInsideValues)
-{
-    TestTab t;
-    std::string path = fixture("table.tsv");
-    std::string delimiter;
-    EXPECT_EQ(loadAsciiToGrid(t.tab, path, delimiter), ImportResult::Done);
-    EXPECT_EQ(delimiter, "\t");
-    EXPECT_EQ(sampleRows(t), (Rows{{"DEPTH", "LITHO", "GR"},
-                                   {"1000.0", "sand stone", "45.2"},
-                                   {"1000.5", "shaly sand", "60.1"},
-                                   {"1001.0", "lime stone", "30.5"}}));
+    struct Case {
+        const char* file;
+        const char* delimiter;
+        Rows rows;
+    };
+    const Case cases[] = {
+        // Every line with the last line's five fields is a row, header lines included; a comma
+        // table keeps the blanks inside its fields.
+        {"table.csv", ",",
+         {{"DEPTH", "GR", "RHOB", "NPHI", "DT"},
+          {"FT", "GAPI", "G/CM3", "V/V", "US/F"},
+          {"1000.0", "45.2", "2.35", "0.21", "88.1"},
+          {"1000.5", "47.9", "2.37", "0.20", "87.4"},
+          {"1001.0", "50.1", "2.40", "0.19", "86.9"},
+          {" 1001.5", " ", "2.41", "0.18", "86.2"}}},
+        // The tab wins over the blanks inside values.
+        {"table.tsv", "\t",
+         {{"DEPTH", "LITHO", "GR"},
+          {"1000.0", "sand stone", "45.2"},
+          {"1000.5", "shaly sand", "60.1"},
+          {"1001.0", "lime stone", "30.5"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        TestTab t;
+        std::string path = fixture(c.file);
+        std::string delimiter;
+        EXPECT_EQ(loadAsciiToGrid(t.tab, path, delimiter), ImportResult::Done);
+        EXPECT_EQ(delimiter, c.delimiter);
+        EXPECT_EQ(sampleRows(t), c.rows);
+        const int channels = int(c.rows.front().size());
+        EXPECT_EQ(t.grd.cols(), channels + 1);
+        EXPECT_EQ(t.grd.text(0, channels), "Chan #" + std::to_string(channels));
+        EXPECT_EQ(t.grd.text(1, 1), "DEPT");
+        EXPECT_EQ(t.nChanT.text(), std::to_string(channels));
+        EXPECT_TRUE(t.grd.redraw());
+        EXPECT_EQ(t.pointer.changes(), (std::vector<bool>{true, false}));
+    }
 }
 
 TEST(AsciiImport, GenericTables)

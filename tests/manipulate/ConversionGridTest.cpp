@@ -95,6 +95,7 @@ TEST(ConversionGrid, ChannelCountBoxReshapesOnlyAfterConfirmation)
         EXPECT_EQ(reshaped, c.answer == platform::MsgResult::Yes);
         EXPECT_EQ(t.grd.cols(), c.cols);
         EXPECT_EQ(t.grd.rows(), 8);
+        EXPECT_EQ(t.grd.text(5, 5), c.cols == 6 ? "kept unless cut" : "");
         EXPECT_EQ(t.nChanT.text(), c.boxAfter);
         ASSERT_EQ(t.dialogs.calls().size(), c.answer != 0 ? 1u : 0u);
         if (c.answer != 0) {
@@ -134,7 +135,6 @@ TEST(ConversionGrid, ClipboardFillsTheSampleRows)
         TestTab t;
         t.grd.setRows(20);
         t.grd.setCols(9);
-        t.grd.setText(10, 8, "old");
         t.clipboard.setText(c.clip);
         EXPECT_TRUE(pasteClipboardToGrid(t.tab));
         EXPECT_EQ(t.grd.rows(), 7);
