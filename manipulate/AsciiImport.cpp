@@ -100,7 +100,7 @@ ImportResult loadGenericTable(ConversionTab& tab, const std::string& path, std::
     reader.close();
 
     detail::RedrawOff redrawOff(tab.grd);
-    detail::fillGridRows(tab.grd, rows, delimiter, columns, yielder);
+    detail::fillGridRows(tab.grd, rows, delimiter, columns, &yielder);
     setupChannelGrid(tab);
     return ImportResult::Done;
 }
@@ -172,7 +172,7 @@ ImportResult loadSurveyReport(ConversionTab& tab, const std::string& path)
     reader.close();
 
     detail::RedrawOff redrawOff(tab.grd);
-    detail::fillGridRows(tab.grd, rows, " ", columns, yielder);
+    detail::fillGridRows(tab.grd, rows, " ", columns, &yielder);
     setupChannelGrid(tab);
     std::string name, unit;
     for (int i = 1; i <= columns; ++i) {

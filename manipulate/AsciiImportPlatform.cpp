@@ -133,14 +133,12 @@ ImportResult readPlatformExport(ConversionTab& tab, const std::string& path)
     const std::vector<std::string> units =
         dataStart > 0 ? channelUnits(unitLine, dataLength, columns) : std::vector<std::string>(std::size_t(columns));
 
-    grd.clearAll();
-    grd.setCols(columns + 1);
-    grd.setRows(kGrdHeaderRows);
-
     // A cancel left over from an earlier job must not stop this one at its first line.
     tab.state.userCancelled = false;
     detail::Yielder yielder(tab.state, tab.eventPump);
+    detail::RowBuffer rows;
     int skipped = 0;
+    bool cancelled = false;
     if (dataStart > 0) {
         reader.seek(dataStart);
         while (reader.next(line)) {
@@ -148,26 +146,26 @@ ImportResult readPlatformExport(ConversionTab& tab, const std::string& path)
             // Blank lines carry no samples; only lines with values can disagree with the layout.
             if (!text.empty()) {
                 fields.split(text, " ");
-                if (fields.count() != columns) {
+                if (fields.count() != columns)
                     ++skipped;
-                } else {
-                    const int row = grd.rows();
-                    grd.setRows(row + 1);
-                    for (int j = 1; j <= columns; ++j) {
-                        const std::string_view value = fields.field(j);
-                        grd.setText(row, j, std::string(detail::isMissingSample(value) ? kGrdMissingSample : value));
-                    }
-                }
+                else
+                    rows.add(text);
             }
             yielder.step();
             if (tab.state.userCancelled) {
                 tab.state.userCancelled = false;
-                return ImportResult::Cancelled;
+                cancelled = true;
+                break;
             }
         }
     }
     reader.close();
 
+    // The rows read so far reach the grid even after a cancel, but then without the header
+    // rows, and without yielding again (a second cancel request would outlive the import).
+    detail::fillGridRows(grd, rows, " ", columns, cancelled ? nullptr : &yielder, detail::MissingSamples::AsNull);
+    if (cancelled)
+        return ImportResult::Cancelled;
     setupChannelGrid(tab);
     for (int j = 0; j < columns; ++j) {
         grd.setText(1, j + 1, names[std::size_t(j)]);

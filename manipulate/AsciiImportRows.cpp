@@ -1,6 +1,7 @@
 #include "manipulate/AsciiImportRows.h"
 
 #include "core/AppState.h"
+#include "manipulate/ConversionGrid.h"
 #include "platform/EventPump.h"
 #include "platform/Text.h"
 
@@ -18,22 +19,27 @@ bool Yielder::step()
 }
 
 void fillGridRows(platform::Grid& grd, const RowBuffer& rows, std::string_view separators, int columns,
-                  Yielder& yielder)
+                  Yielder* yielder, MissingSamples missing)
 {
     grd.clearAll();
     grd.setRows(1);
     grd.setCols(1);
-    grd.setRows(rows.count() + 4);
+    // Columns first: widening a one-row grid costs nothing, widening a tall one moves every cell.
     grd.setCols(columns + 1);
+    grd.setRows(rows.count() + 4);
     platform::Fields fields;
     int row = 4;
     rows.forEach([&](std::string_view line) {
         fields.split(line, separators);
         const int n = std::min(fields.count(), columns);
-        for (int j = 1; j <= n; ++j)
-            grd.setText(row, j, std::string(fields.field(j)));
+        for (int j = 1; j <= n; ++j) {
+            const std::string_view value = fields.field(j);
+            const bool null = missing == MissingSamples::AsNull && isMissingSample(value);
+            grd.setText(row, j, std::string(null ? kGrdMissingSample : value));
+        }
         ++row;
-        yielder.step();
+        if (yielder)
+            yielder->step();
     });
 }
 

@@ -74,11 +74,15 @@ private:
     bool m_was;
 };
 
+// What fillGridRows writes for a sample that reads NaN or inf.
+enum class MissingSamples { AsRead, AsNull };
+
 // Empties the grid and gives it the header rows plus one row per table line and a label column
 // plus `columns` channel columns; field j of table line i (both from 1) goes to row i + 3,
-// column j. The lines are split with `separators`.
+// column j. The lines are split with `separators`. The grid is shaped once, so a table of many
+// MB costs one allocation of its cells. `yielder` may be null (no yielding).
 void fillGridRows(platform::Grid& grd, const RowBuffer& rows, std::string_view separators, int columns,
-                  Yielder& yielder);
+                  Yielder* yielder, MissingSamples missing = MissingSamples::AsRead);
 
 // "inf" or "NaN" in any case, with an optional sign: a sample the writers cannot use.
 [[nodiscard]] bool isMissingSample(std::string_view field);
