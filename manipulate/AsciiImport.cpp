@@ -186,7 +186,7 @@ ImportResult loadSurveyReport(ConversionTab& tab, const std::string& path)
 
 } // namespace
 
-ImportResult loadAsciiToGrid(ConversionTab& tab, std::string& path, std::string& delimiter)
+ImportResult loadAsciiToGrid(ConversionTab& tab, const std::string& path, std::string& delimiter)
 {
     platform::BusyPointer busy(tab.pointer);
     try {

@@ -16,7 +16,7 @@ enum class ImportResult : int { Done = -1, Failed = 0, Cancelled = 1 };
 // its column count is the field count of its last non-empty line, and every line with that many
 // fields becomes a grid row from row 4. `delimiter` is " ", a tab, "," or "" to find it from the
 // last line (a tab before a comma before a blank); the delimiter used is written back.
-ImportResult loadAsciiToGrid(ConversionTab& tab, std::string& path, std::string& delimiter);
+ImportResult loadAsciiToGrid(ConversionTab& tab, const std::string& path, std::string& delimiter);
 
 // Imports a PrimaryIndex export: channel names from the heading line, units from the line above
 // the first data line, one grid row per data line. Lines with the wrong field count are skipped

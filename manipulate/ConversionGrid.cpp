@@ -12,9 +12,10 @@
 #include "platform/Numbers.h"
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <exception>
-#include <limits>
+#include <new>
 
 namespace corvalet::manipulate {
 
@@ -53,17 +54,15 @@ void setupChannelGrid(ConversionTab& tab)
 
 namespace {
 
-// A whole channel count from 1 up, blanks around it allowed.
+// A whole channel count from 1 to the limit, blanks around it allowed.
 bool readChannelCount(std::string_view text, int& count)
 {
     text = platform::trimBlanks(text);
     if (text.empty())
         return false;
-    // One more column than the count must still fit in the grid's int shape.
     int value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size() || value < 1 ||
-        value >= std::numeric_limits<int>::max())
+    if (error != std::errc() || end != text.data() + text.size() || value < 1 || value > kGrdMaxTypedChannels)
         return false;
     count = value;
     return true;
@@ -76,19 +75,26 @@ bool nChanTKeyPress(ConversionTab& tab, int& keyAscii)
     if (keyAscii != platform::keys::Enter)
         return false;
     keyAscii = 0;
-    int count = 0;
-    if (!readChannelCount(tab.nChanT.text(), count)) {
-        // Put the real count back so the box never shows a shape the grid does not have.
+    // On a refusal the box gets the real count back, so it never shows a shape the grid lacks.
+    const auto refuse = [&] {
         tab.nChanT.setText(std::to_string(std::max(tab.grd.cols() - 1, 1)));
         return false;
-    }
+    };
+    int count = 0;
+    if (!readChannelCount(tab.nChanT.text(), count))
+        return refuse();
     const int answer = tab.dialogs.msgBox(
         "Changing the number of columns may destroy current data if fewer columns are selected than now exist. "
         "Proceed?",
         platform::MsgStyle::YesNo | platform::MsgStyle::Question);
     if (answer != platform::MsgResult::Yes)
         return false;
-    tab.grd.setCols(count + 1);
+    try {
+        tab.grd.setCols(count + 1);
+    } catch (const std::bad_alloc&) {
+        // The grid builds its new cells before it drops the old ones, so it is still whole.
+        return refuse();
+    }
     setupChannelGrid(tab);
     return true;
 }

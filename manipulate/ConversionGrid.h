@@ -32,7 +32,10 @@ namespace corvalet::manipulate {
 inline constexpr int kGrdHeaderRows = 4;        // rows 0..3; samples start at row 4
 inline constexpr int kGrdFirstSampleRow = 4;
 inline constexpr platform::Color kGrdHeaderColor = platform::rgb(255, 255, 128);
-inline constexpr int kGrdExtraTwips = 200;      // spare width added when columns are fitted
+inline constexpr int kGrdExtraTwips = 200;
+// The most channels the channel-count box accepts: a slip of the finger must not ask for a grid
+// of billions of cells.
+inline constexpr int kGrdMaxTypedChannels = 10000;      // spare width added when columns are fitted
 // What a missing or unreadable sample of a platform export is written as.
 inline constexpr std::string_view kGrdMissingSample = "-999.25";
 
@@ -59,8 +62,8 @@ void setupChannelGrid(ConversionTab& tab);
 
 // The Enter key in nChanT: after the user confirms that fewer columns lose data, gives the grid
 // the typed number of channel columns (plus the label column) and rewrites the header rows. A
-// text that is not a whole number from 1 up leaves the grid alone. The key is swallowed.
-// Returns true when the grid was reshaped.
+// text that is not a whole number from 1 to kGrdMaxTypedChannels leaves the grid alone, and so
+// does a shape too large for memory. The key is swallowed. True when the grid was reshaped.
 bool nChanTKeyPress(ConversionTab& tab, int& keyAscii);
 
 // Delimiter of the tab's options: 0 a blank, 1 a tab, 2 a comma, 3 (or any other) "" = find it.
