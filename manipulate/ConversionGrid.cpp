@@ -173,18 +173,19 @@ bool pasteClipboardToGrid(ConversionTab& tab)
         const std::string_view text = trimBlanksAndLineEnds(clip);
         if (text.empty()) {
             cutToHeader(grd);
-        } else {
-            detail::RedrawOff redrawOff(grd);
-            grd.clearAll();
-            const std::string_view firstLine = text.substr(0, text.find_first_of("\r\n"));
-            const platform::Fields cells(firstLine, "\t");
-            grd.setRows(countLines(text) + kGrdHeaderRows);
-            grd.setCols(cells.count() + 1);
-            grd.select(kGrdFirstSampleRow, 1, grd.rows() - 1, grd.cols() - 1);
-            grd.setClip(text);
             setupChannelGrid(tab);
             return true;
         }
+        detail::RedrawOff redrawOff(grd);
+        grd.clearAll();
+        // Shrunk before it is widened, so that the new shape never copies a tall old one.
+        grd.setRows(kGrdHeaderRows);
+        const std::string_view firstLine = text.substr(0, text.find_first_of("\r\n"));
+        const platform::Fields cells(firstLine, "\t");
+        grd.setCols(cells.count() + 1);
+        grd.setRows(countLines(text) + kGrdHeaderRows);
+        grd.select(kGrdFirstSampleRow, 1, grd.rows() - 1, grd.cols() - 1);
+        grd.setClip(text);
         setupChannelGrid(tab);
         return true;
     } catch (const std::exception&) {
