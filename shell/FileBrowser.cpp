@@ -181,7 +181,12 @@ void FileBrowser::onLoad()
     step([&] { file1.setPattern("*.las"); });
     m_loading = false;
     step([&] {
-        file1.setPath(withoutTrailingSeparator(state.inDir));
+        const std::string source = withoutTrailingSeparator(state.inDir);
+        // Opened again on the same folder: its files may have changed meanwhile.
+        if (file1.path() == source)
+            file1.refresh();
+        else
+            file1.setPath(source);
         sfLab.setText(file1.path());
         if (isFolder(state.outDir)) {
             dir2.setPath(withoutTrailingSeparator(state.outDir));

@@ -1,6 +1,7 @@
 #include "shell/FileBrowser.h"
 
 #include "ShellFixture.h"
+#include "core/AppState.h"
 #include "core/FileUtils.h"
 #include "platform/Dialogs.h"
 #include "platform/Settings.h"
@@ -262,6 +263,48 @@ TEST(FileBrowser, FailedLineEndRepairIsReportedAndLeavesNoCurrentFile)
     EXPECT_FALSE(fs::exists(b.source / "big.unixterm.las"));
 }
 
+TEST(FileBrowser, ExportRepairWritesTheRepairedCopyToTheDestination)
+{
+    Browser b;
+    core::initGlobals(b.state);
+    b.state.dotPos = 6;
+    b.state.valuePos = 15;
+    b.state.colonPos = 50;
+    b.state.dataWidth = 13;
+    b.state.dataDecimals = 5;
+    b.state.outDir = core::addBackslash(b.destination.string());
+    const std::string original =
+        "# Ascii save of well data\r\n" + readFile(std::string(CORVALET_FIXTURES) + "/platform-export.las");
+    const std::string file = b.put("export.las", original);
+    const std::string repaired = (b.destination / "export.las").string();
+    b.open();
+
+    b.dialogs.answerMsg(MsgResult::No);
+    b.choose({"export.las"});
+    EXPECT_EQ(b.browser.checkL.caption(), "Ostrelle 2.X LAS");
+    ASSERT_EQ(b.titles(), std::vector<std::string>{"QV 2.5 LAS (Bad LAS, Bad!)"});
+    EXPECT_EQ(b.dialogs.calls()[0].text, "QV 2.5 LAS found. " + file + " is not usable as is. Repair Now? ");
+    EXPECT_FALSE(fs::exists(repaired));
+
+    b.dialogs.clearCalls();
+    b.dialogs.answerMsg(MsgResult::Yes);
+    b.choose({"export.las"});
+    // The repair reports what it met in the file on its own.
+    ASSERT_FALSE(b.titles().empty());
+    EXPECT_EQ(b.titles().front(), "QV 2.5 LAS (Bad LAS, Bad!)");
+    ASSERT_TRUE(fs::exists(repaired));
+    EXPECT_NE(readFile(repaired).find("~A"), std::string::npos);
+    // The input stays as it was and stays the current file.
+    EXPECT_EQ(readFile(file), original);
+    EXPECT_EQ(b.state.currentLASFile, file);
+
+    // Quiet, no offer is made.
+    b.state.quietMode = true;
+    b.dialogs.clearCalls();
+    b.choose({"export.las"});
+    EXPECT_TRUE(b.dialogs.calls().empty());
+}
+
 TEST(FileBrowser, QuietModeRepairsLineEndsWithoutAsking)
 {
     Browser b;
@@ -461,6 +504,12 @@ TEST(FileBrowser, LoadReselectsTheCurrentFileAndUnloadDisablesTheTools)
     EXPECT_FALSE(b.state.mainOpen);
     for (const char* id : {"ID_EditLAS", "ID_SaveAsFilter", "ID_MMM"})
         EXPECT_FALSE(b.toolbar.enabled(id)) << id;
+
+    // Opened again on the same folder, the list shows the files that came meanwhile.
+    b.put("new.las", kLas);
+    b.toolbar.click("ID_OpenMany");
+    EXPECT_EQ(b.browser.file1.listCount(), 3);
+    EXPECT_TRUE(b.state.mainOpen);
 }
 
 TEST(FileBrowser, KeepsTheEditorInStep)
