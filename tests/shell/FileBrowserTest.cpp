@@ -130,8 +130,9 @@ TEST(FileBrowser, LabelsEveryKindOfChosenFile)
         EXPECT_EQ(b.state.currentLASFile, c.current ? path : "");
         EXPECT_EQ(stored(b.settings, "lasfile"), path);
         // A missing or empty file ends the check before the size label.
-        if (std::string(c.label) != "File Doesn't Exist")
+        if (std::string(c.label) != "File Doesn't Exist") {
             EXPECT_EQ(b.browser.fSizL.caption(), "Total bytes :" + std::to_string(c.bytes.size()));
+        }
     }
     EXPECT_TRUE(b.toolbar.enabled("ID_EditLAS"));
     EXPECT_TRUE(b.dialogs.calls().empty());
