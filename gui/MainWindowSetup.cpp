@@ -2,6 +2,7 @@
 
 #include "gui/AboutView.h"
 #include "gui/BindingSupport.h"
+#include "gui/FileBrowserView.h"
 #include "gui/QtWindowHost.h"
 #include "gui/SplashView.h"
 
@@ -18,9 +19,12 @@ Desktop::Desktop(shell::Services services, std::function<void()> endProgram)
       m_flash(m_app.state(), m_window.host(), m_app.services().eventPump ? *m_app.services().eventPump : m_noPump,
               &SplashView::suppliedFamily),
       m_about(m_app.state(), m_window.host(), m_app.folders().dataFolder(),
-              m_app.services().eventPump ? *m_app.services().eventPump : m_noPump, std::move(endProgram))
+              m_app.services().eventPump ? *m_app.services().eventPump : m_noPump, std::move(endProgram)),
+      m_browser(m_app, m_toolbar, m_flash)
 {
     AboutView::registerWith(m_window.host(), m_about);
+    FileBrowserView::registerWith(m_window.host(), m_browser);
+    shell::registerBrowserCommand(m_toolbar, m_window.host(), m_browser);
     shell::registerToggleSettings(m_toolbar, m_app.settings());
     shell::registerWindowCommands(m_toolbar, m_window.host(), m_about, m_flash, [this] { m_window.close(); });
     m_window.setCloseHandler([this] { m_app.shutdown(); });

@@ -6,6 +6,7 @@
 #include "shell/About.h"
 #include "shell/App.h"
 #include "shell/CommandTable.h"
+#include "shell/FileBrowser.h"
 
 #include <functional>
 #include <string>
@@ -32,6 +33,7 @@ public:
     [[nodiscard]] shell::App& app() { return m_app; }
     [[nodiscard]] shell::SplashPanel& flash() { return m_flash; }
     [[nodiscard]] shell::AboutBox& about() { return m_about; }
+    [[nodiscard]] shell::FileBrowser& browser() { return m_browser; }
 
 private:
     static shell::Services withHost(shell::Services services, MainWindow& window);
@@ -42,6 +44,7 @@ private:
     shell::App m_app;
     shell::SplashPanel m_flash;
     shell::AboutBox m_about;
+    shell::FileBrowser m_browser;
 };
 
 } // namespace corvalet::gui
