@@ -16,25 +16,44 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <memory>
+
 using namespace corvalet;
 using shell::test::stored;
 namespace row = shell::prefsRow;
 
-TEST(PreferencesViewTest, ATypedValueAndACountryDoubleClickAreStoredByExit)
-{
-    qtTestApp();
+namespace {
+
+// A started program with its main window and window host; the settings start empty.
+struct Program {
+    QApplication& qt = qtTestApp();
     QMainWindow main;
-    auto* mdi = new QMdiArea;
-    main.setCentralWidget(mdi);
-    main.resize(900, 700);
-    main.show();
-    gui::QtWindowHost host(mdi);
+    QMdiArea* mdi = new QMdiArea;
+    gui::QtWindowHost host{mdi};
     shell::test::Installation install;
-    install.shipDefaults();
     platform::MemorySettings settings;
     platform::ScriptedDialogs dialogs;
-    shell::App app(install.services(settings, dialogs, &host));
-    app.start({});
+    std::unique_ptr<shell::App> app;
+
+    Program()
+    {
+        main.setCentralWidget(mdi);
+        main.resize(900, 700);
+        main.show();
+        install.shipDefaults();
+        app = std::make_unique<shell::App>(install.services(settings, dialogs, &host));
+        app->start({});
+    }
+};
+
+} // namespace
+
+TEST(PreferencesViewTest, ATypedValueAndACountryDoubleClickAreStoredByExit)
+{
+    Program program;
+    auto& settings = program.settings;
+    auto& host = program.host;
+    shell::App& app = *program.app;
 
     QPointer<gui::PreferencesView> shown;
     std::string widthCell, slownessLabel;
@@ -79,18 +98,10 @@ TEST(PreferencesViewTest, ATypedValueAndACountryDoubleClickAreStoredByExit)
 
 TEST(PreferencesViewTest, EscOnTheGridClosesTheWindowWithoutStoring)
 {
-    qtTestApp();
-    QMainWindow main;
-    auto* mdi = new QMdiArea;
-    main.setCentralWidget(mdi);
-    main.show();
-    gui::QtWindowHost host(mdi);
-    shell::test::Installation install;
-    install.shipDefaults();
-    platform::MemorySettings settings;
-    platform::ScriptedDialogs dialogs;
-    shell::App app(install.services(settings, dialogs, &host));
-    app.start({});
+    Program program;
+    auto& settings = program.settings;
+    auto& host = program.host;
+    shell::App& app = *program.app;
     shell::Preferences prefs(app);
 
     whenModalShows<QDialog>([&](QDialog* dialog) {
