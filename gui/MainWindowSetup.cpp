@@ -3,6 +3,7 @@
 #include "gui/AboutView.h"
 #include "gui/BindingSupport.h"
 #include "gui/FileBrowserView.h"
+#include "gui/PreferencesView.h"
 #include "gui/QtWindowHost.h"
 #include "gui/SplashView.h"
 
@@ -25,6 +26,7 @@ Desktop::Desktop(shell::Services services, std::function<void()> endProgram)
     AboutView::registerWith(m_window.host(), m_about);
     FileBrowserView::registerWith(m_window.host(), m_browser);
     shell::registerBrowserCommand(m_toolbar, m_window.host(), m_browser);
+    m_toolbar.setHandler("ID_Preferences", [this] { runPreferences(m_app, m_window.host()); });
     shell::registerToggleSettings(m_toolbar, m_app.settings());
     shell::registerWindowCommands(m_toolbar, m_window.host(), m_about, m_flash, [this] { m_window.close(); });
     m_window.setCloseHandler([this] { m_app.shutdown(); });

@@ -1,6 +1,8 @@
 #include "gui/AboutView.h"
 #include "gui/MainWindow.h"
 #include "gui/MainWindowSetup.h"
+#include "gui/GridView.h"
+#include "gui/PreferencesView.h"
 #include "gui/QtWindowHost.h"
 #include "gui/SplashView.h"
 #include "platform/EventPump.h"
@@ -9,6 +11,7 @@
 #include "shell/CommandTable.h"
 
 #include "QtTestApp.h"
+#include "WhenModalShows.h"
 
 #include <QAction>
 #include <QApplication>
@@ -136,7 +139,8 @@ TEST(MainWindowView, ActionsFollowTheToolbarModel)
     // Commands without a window behind them are grey; the wired ones are not.
     for (const char* id : {"ID_Open", "ID_Save", "ID_Process", "ID_MMM", "ID_Cut", "ID_Wizard", "ID_Help"})
         EXPECT_FALSE(window.action(id)->isEnabled()) << id;
-    for (const char* id : {"ID_About", "ID_Exit", "ID_ArrangeAll", "ID_certAfter", "ID_ViewAfter"})
+    for (const char* id : {"ID_About", "ID_Exit", "ID_ArrangeAll", "ID_certAfter", "ID_ViewAfter", "ID_OpenMany",
+                           "ID_Preferences"})
         EXPECT_TRUE(window.action(id)->isEnabled()) << id;
 
     // The toggles start as the settings say (an empty store: the after-processing edit and
@@ -291,4 +295,25 @@ TEST(MainProgram, WithArgumentsPrintsUsageAndFailsWithoutStartingQt)
     EXPECT_NE(WEXITSTATUS(status), 0);
     EXPECT_EQ(output.rfind("usage: corvalet", 0), 0u) << output;
     EXPECT_EQ(std::count(output.begin(), output.end(), '\n'), 1);
+}
+
+TEST(MainWindowView, PreferencesCommandShowsThePreferencesWindowModally)
+{
+    qtTestApp();
+    Workbench bench;
+    QString caption;
+    bool sawGrid = false;
+    whenModalShows<QDialog>([&](QDialog* dialog) {
+        caption = dialog->windowTitle();
+        auto* view = dialog->findChild<gui::PreferencesView*>();
+        sawGrid = view != nullptr && view->grid()->grid().rows() == 22;
+        if (view)
+            QTest::mouseClick(view->button(1), Qt::LeftButton); // "&Cancel"
+        else
+            dialog->reject();
+    });
+    ModalWatchdog watchdog;
+    bench.window.action("ID_Preferences")->trigger(); // returns once the window is gone
+    EXPECT_EQ(caption, QStringLiteral("Preferences"));
+    EXPECT_TRUE(sawGrid);
 }
