@@ -37,6 +37,21 @@ QLabel* legendEntry(QWidget* parent, platform::Color color, const QString& text)
     return label;
 }
 
+// One radio button per option of the group, laid out in `box` and bound to the group.
+std::vector<QRadioButton*> bindRadioButtons(QGroupBox* box, QBoxLayout* layout, platform::OptionGroup& group)
+{
+    std::vector<QRadioButton*> radios;
+    std::vector<QAbstractButton*> buttons;
+    for (const std::string& caption : group.captions()) {
+        auto* radio = new QRadioButton(fromBytes(caption), box);
+        layout->addWidget(radio);
+        radios.push_back(radio);
+        buttons.push_back(radio);
+    }
+    new OptionGroupBinder(box, buttons, group);
+    return radios;
+}
+
 } // namespace
 
 ToolboxView::ToolboxView(reports::Toolbox& tools, QWidget* parent)
@@ -51,15 +66,7 @@ ToolboxView::ToolboxView(reports::Toolbox& tools, QWidget* parent)
     m_grid->setSelectionMode(QAbstractItemView::NoSelection);
 
     auto* displayBox = new QGroupBox(QStringLiteral("Display"), viewPage);
-    auto* displayLayout = new QVBoxLayout(displayBox);
-    std::vector<QAbstractButton*> displayButtons;
-    for (const std::string& caption : tools.taOpt().captions()) {
-        auto* radio = new QRadioButton(fromBytes(caption), displayBox);
-        displayLayout->addWidget(radio);
-        m_display.push_back(radio);
-        displayButtons.push_back(radio);
-    }
-    new OptionGroupBinder(displayBox, displayButtons, tools.taOpt());
+    m_display = bindRadioButtons(displayBox, new QVBoxLayout(displayBox), tools.taOpt());
 
     auto* moveBox = new QGroupBox(QStringLiteral("Page"), viewPage);
     auto* moveLayout = new QGridLayout(moveBox);
@@ -93,14 +100,7 @@ ToolboxView::ToolboxView(reports::Toolbox& tools, QWidget* parent)
     // --- "Search && &Replace"
     auto* replacePage = new QWidget(m_tabs);
     auto* modeBox = new QGroupBox(QStringLiteral("Search for"), replacePage);
-    auto* modeLayout = new QHBoxLayout(modeBox);
-    std::vector<QAbstractButton*> modeButtons;
-    for (const std::string& caption : tools.inOpt().captions()) {
-        auto* radio = new QRadioButton(fromBytes(caption), modeBox);
-        modeLayout->addWidget(radio);
-        modeButtons.push_back(radio);
-    }
-    new OptionGroupBinder(modeBox, modeButtons, tools.inOpt());
+    bindRadioButtons(modeBox, new QHBoxLayout(modeBox), tools.inOpt());
 
     auto* fileLabel = new QLabel(replacePage);
     new LabelBinder(fileLabel, tools.repLab());
