@@ -3,7 +3,11 @@
 #include "core/AppState.h"
 #include "platform/Text.h"
 
+#include <algorithm>
 #include <atomic>
+#include <cstdio>
+#include <memory>
+#include <vector>
 #include <filesystem>
 #include <random>
 #include <system_error>
@@ -263,13 +267,49 @@ ReplaceResult replaceInFile(AppState& state, const std::string& input, const std
         hooks.doEvents();
 
     // An input that cannot be read is a failure, never an empty output.
-    std::string text;
-    if (!fileExists(input) || !readAll(input, text))
+    if (!fileExists(input))
         return state.userCancelled ? ReplaceResult::Cancelled : ReplaceResult::Failed;
-    platform::replaceAllNoCase(text, search, replacement);
-    if (state.userCancelled)
-        return ReplaceResult::Cancelled;
-    if (!writeFileReplacing(output, text))
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> in(std::fopen(input.c_str(), "rb"), &std::fclose);
+    if (!in)
+        return state.userCancelled ? ReplaceResult::Cancelled : ReplaceResult::Failed;
+
+    // The file streams through in blocks, so its size never matters. The last search.size() - 1
+    // bytes of a block wait for the next one, as a match may run across the boundary.
+    const auto produce = [&](std::FILE* out) {
+        const auto put = [out](std::string_view bytes) {
+            return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+        };
+        std::vector<char> block(std::size_t(1) << 20);
+        std::string pending;
+        while (true) {
+            if (state.userCancelled)
+                return false;
+            const std::size_t got = std::fread(block.data(), 1, block.size(), in.get());
+            if (got < block.size() && std::ferror(in.get()))
+                return false;
+            const bool atEnd = got < block.size();
+            pending.append(block.data(), got);
+            std::size_t from = 0;
+            const std::size_t settled =
+                search.empty() || atEnd ? pending.size()
+                                        : (pending.size() >= search.size() ? pending.size() - search.size() + 1 : 0);
+            while (!search.empty()) {
+                const std::size_t at = platform::findNoCase(pending, search, from);
+                if (at == std::string::npos || at >= settled)
+                    break;
+                if (!put(std::string_view(pending).substr(from, at - from)) || !put(replacement))
+                    return false;
+                from = at + search.size();
+            }
+            const std::size_t upTo = std::max(from, settled);
+            if (!put(std::string_view(pending).substr(from, upTo - from)))
+                return false;
+            pending.erase(0, upTo);
+            if (atEnd)
+                return !state.userCancelled;
+        }
+    };
+    if (!writeFileReplacing(output, produce))
         return state.userCancelled ? ReplaceResult::Cancelled : ReplaceResult::Failed;
     return ReplaceResult::Done;
 }

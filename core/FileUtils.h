@@ -64,7 +64,8 @@ struct JobHooks {
 };
 
 // Replaces every occurrence of `search` (ASCII case ignored) in the input file by `replacement`
-// and writes the result to the output, which may be the input itself. Sets procInFile,
+// and writes the result to the output, which may be the input itself; the file streams through
+// in blocks, so its size does not matter. Sets procInFile,
 // procOutFile and progressText; lets the event loop run once unless quietMode; writes nothing
 // once userCancelled is set. An empty search text copies the input unchanged.
 ReplaceResult replaceInFile(AppState& state, const std::string& input, const std::string& output,

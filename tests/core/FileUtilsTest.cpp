@@ -1,9 +1,12 @@
 #include "core/FileUtils.h"
 
 #include "core/AppState.h"
+#include "platform/Text.h"
 #include "TestFiles.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace corvalet::core {
 namespace {
@@ -196,6 +199,26 @@ TEST_F(ReplaceInFileTest, TheReplacedFileKeepsItsPermissions)
     fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     EXPECT_EQ(replaceInFile(state, path, path, "b", "x"), ReplaceResult::Done);
     EXPECT_EQ(fs::status(path).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+}
+
+TEST_F(ReplaceInFileTest, MatchesAcrossTheReadBlocksOfALargeFile)
+{
+    // Matches straddle the 1 MiB read blocks at different offsets; the result must equal a
+    // whole-file replacement.
+    const std::string path = dir.file("big.las");
+    const std::string out = dir.file("out.las");
+    std::string original;
+    for (std::size_t boundary : {std::size_t(1) << 20, std::size_t(2) << 20}) {
+        original.resize(boundary - 2, 'x');
+        original += "AbCd";
+    }
+    original += "abcd";
+    writeFile(path, original);
+    std::string expected = original;
+    platform::replaceAllNoCase(expected, "abcd", "<>");
+    EXPECT_EQ(replaceInFile(state, path, out, "abcd", "<>"), ReplaceResult::Done);
+    EXPECT_EQ(readFile(out), expected);
+    EXPECT_EQ(std::count(expected.begin(), expected.end(), '<'), 3);
 }
 
 } // namespace
