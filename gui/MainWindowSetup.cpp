@@ -6,6 +6,7 @@
 #include "gui/PreferencesView.h"
 #include "gui/QtWindowHost.h"
 #include "gui/SplashView.h"
+#include "gui/ToolboxView.h"
 
 namespace corvalet::gui {
 
@@ -21,11 +22,22 @@ Desktop::Desktop(shell::Services services, std::function<void()> endProgram)
               &SplashView::suppliedFamily),
       m_about(m_app.state(), m_window.host(), m_app.folders().dataFolder(),
               m_app.services().eventPump ? *m_app.services().eventPump : m_noPump, std::move(endProgram)),
-      m_browser(m_app, m_toolbar, m_flash)
+      m_browser(m_app, m_toolbar, m_flash),
+      m_tools(m_app.state(), m_app.dialogs(), m_app.services().pointer ? *m_app.services().pointer : m_noPointer,
+              m_app.services().eventPump, toolboxHooks(m_app, &m_toolbar, &m_flash))
 {
     AboutView::registerWith(m_window.host(), m_about);
     FileBrowserView::registerWith(m_window.host(), m_browser);
     shell::registerBrowserCommand(m_toolbar, m_window.host(), m_browser);
+    registerToolboxView(m_window.host(), m_tools);
+    m_toolbar.setHandler("ID_Toolbox", [this] { m_window.host().show(m_tools); });
+    // A file chosen in the browser shows in the open toolbox: its name, and its first page when
+    // the byte view is the current tab.
+    m_browser.peers().showToolboxFile = [this] {
+        m_tools.repLab().setCaption(m_app.state().searchFile);
+        if (m_tools.tabb().currentTab() == 0)
+            m_tools.showAsciiCodes(0);
+    };
     m_toolbar.setHandler("ID_Preferences", [this] { runPreferences(m_app, m_window.host()); });
     shell::registerToggleSettings(m_toolbar, m_app.settings());
     shell::registerWindowCommands(m_toolbar, m_window.host(), m_about, m_flash, [this] { m_window.close(); });

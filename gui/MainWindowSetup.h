@@ -2,7 +2,9 @@
 // The desktop program put together: the start-up model, the main window with its menus and
 // button bar, the splash panel and the About box, and the commands that need nothing more.
 #include "gui/MainWindow.h"
+#include "platform/BusyPointer.h"
 #include "platform/EventPump.h"
+#include "reports/Toolbox.h"
 #include "shell/About.h"
 #include "shell/App.h"
 #include "shell/CommandTable.h"
@@ -34,6 +36,7 @@ public:
     [[nodiscard]] shell::SplashPanel& flash() { return m_flash; }
     [[nodiscard]] shell::AboutBox& about() { return m_about; }
     [[nodiscard]] shell::FileBrowser& browser() { return m_browser; }
+    [[nodiscard]] reports::Toolbox& toolbox() { return m_tools; }
 
 private:
     static shell::Services withHost(shell::Services services, MainWindow& window);
@@ -45,6 +48,8 @@ private:
     shell::SplashPanel m_flash;
     shell::AboutBox m_about;
     shell::FileBrowser m_browser;
+    platform::NullPointerDisplay m_noPointer;
+    reports::Toolbox m_tools;
 };
 
 } // namespace corvalet::gui

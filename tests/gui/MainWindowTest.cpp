@@ -3,6 +3,7 @@
 #include "gui/MainWindowSetup.h"
 #include "gui/GridView.h"
 #include "gui/PreferencesView.h"
+#include "gui/ToolboxView.h"
 #include "gui/QtWindowHost.h"
 #include "gui/SplashView.h"
 #include "platform/EventPump.h"
@@ -140,7 +141,7 @@ TEST(MainWindowView, ActionsFollowTheToolbarModel)
     for (const char* id : {"ID_Open", "ID_Save", "ID_Process", "ID_MMM", "ID_Cut", "ID_Wizard", "ID_Help"})
         EXPECT_FALSE(window.action(id)->isEnabled()) << id;
     for (const char* id : {"ID_About", "ID_Exit", "ID_ArrangeAll", "ID_certAfter", "ID_ViewAfter", "ID_OpenMany",
-                           "ID_Preferences"})
+                           "ID_Preferences", "ID_Toolbox"})
         EXPECT_TRUE(window.action(id)->isEnabled()) << id;
 
     // The toggles start as the settings say (an empty store: the after-processing edit and
@@ -316,4 +317,17 @@ TEST(MainWindowView, PreferencesCommandShowsThePreferencesWindowModally)
     bench.window.action("ID_Preferences")->trigger(); // returns once the window is gone
     EXPECT_EQ(caption, QStringLiteral("Preferences"));
     EXPECT_TRUE(sawGrid);
+}
+
+TEST(MainWindowView, ToolboxCommandOpensTheToolboxInTheWorkingArea)
+{
+    qtTestApp();
+    Workbench bench;
+    bench.window.show();
+    bench.window.action("ID_Toolbox")->trigger();
+    QApplication::processEvents();
+    EXPECT_TRUE(bench.desktop.app().state().toolsOpen);
+    auto* view = bench.window.mdiArea()->findChild<gui::ToolboxView*>();
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(view->isVisible());
 }
