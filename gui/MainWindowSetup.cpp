@@ -3,9 +3,11 @@
 #include "gui/AboutView.h"
 #include "gui/BindingSupport.h"
 #include "gui/FileBrowserView.h"
+#include "gui/LibraryEditorView.h"
 #include "gui/PreferencesView.h"
 #include "gui/QtWindowHost.h"
 #include "gui/SplashView.h"
+#include "platform/ProcessRunner.h"
 #include "gui/ToolboxView.h"
 
 namespace corvalet::gui {
@@ -24,7 +26,9 @@ Desktop::Desktop(shell::Services services, std::function<void()> endProgram)
               m_app.services().eventPump ? *m_app.services().eventPump : m_noPump, std::move(endProgram)),
       m_browser(m_app, m_toolbar, m_flash),
       m_tools(m_app.state(), m_app.dialogs(), m_app.services().pointer ? *m_app.services().pointer : m_noPointer,
-              m_app.services().eventPump, toolboxHooks(m_app, &m_toolbar, &m_flash))
+              m_app.services().eventPump, toolboxHooks(m_app, &m_toolbar, &m_flash)),
+      m_library(m_app.state(), m_app.dialogs(), &m_window.host(), m_app.services().eventPump,
+                m_app.folders().userFolderPath(), [](const std::string& path) { return platform::shellOpenDoc(path); })
 {
     AboutView::registerWith(m_window.host(), m_about);
     FileBrowserView::registerWith(m_window.host(), m_browser);
@@ -38,6 +42,8 @@ Desktop::Desktop(shell::Services services, std::function<void()> endProgram)
         if (m_tools.tabb().currentTab() == 0)
             m_tools.showAsciiCodes(0);
     };
+    LibraryEditorView::registerWith(m_window.host(), m_library);
+    m_toolbar.setHandler("ID_CurveLibrary", [this] { m_window.host().show(m_library); });
     m_toolbar.setHandler("ID_Preferences", [this] { runPreferences(m_app, m_window.host()); });
     shell::registerToggleSettings(m_toolbar, m_app.settings());
     shell::registerWindowCommands(m_toolbar, m_window.host(), m_about, m_flash, [this] { m_window.close(); });

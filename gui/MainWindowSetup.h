@@ -4,6 +4,7 @@
 #include "gui/MainWindow.h"
 #include "platform/BusyPointer.h"
 #include "platform/EventPump.h"
+#include "functions/LibraryEditor.h"
 #include "reports/Toolbox.h"
 #include "shell/About.h"
 #include "shell/App.h"
@@ -37,6 +38,7 @@ public:
     [[nodiscard]] shell::AboutBox& about() { return m_about; }
     [[nodiscard]] shell::FileBrowser& browser() { return m_browser; }
     [[nodiscard]] reports::Toolbox& toolbox() { return m_tools; }
+    [[nodiscard]] functions::LibraryEditor& libraryEditor() { return m_library; }
 
 private:
     static shell::Services withHost(shell::Services services, MainWindow& window);
@@ -50,6 +52,7 @@ private:
     shell::FileBrowser m_browser;
     platform::NullPointerDisplay m_noPointer;
     reports::Toolbox m_tools;
+    functions::LibraryEditor m_library;
 };
 
 } // namespace corvalet::gui

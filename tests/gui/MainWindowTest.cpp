@@ -141,7 +141,7 @@ TEST(MainWindowView, ActionsFollowTheToolbarModel)
     for (const char* id : {"ID_Open", "ID_Save", "ID_Process", "ID_MMM", "ID_Cut", "ID_Wizard", "ID_Help"})
         EXPECT_FALSE(window.action(id)->isEnabled()) << id;
     for (const char* id : {"ID_About", "ID_Exit", "ID_ArrangeAll", "ID_certAfter", "ID_ViewAfter", "ID_OpenMany",
-                           "ID_Preferences", "ID_Toolbox"})
+                           "ID_Preferences", "ID_Toolbox", "ID_CurveLibrary"})
         EXPECT_TRUE(window.action(id)->isEnabled()) << id;
 
     // The toggles start as the settings say (an empty store: the after-processing edit and
@@ -330,4 +330,21 @@ TEST(MainWindowView, ToolboxCommandOpensTheToolboxInTheWorkingArea)
     auto* view = bench.window.mdiArea()->findChild<gui::ToolboxView*>();
     ASSERT_NE(view, nullptr);
     EXPECT_TRUE(view->isVisible());
+}
+
+TEST(MainWindowView, CurveLibraryCommandOpensTheLibraryEditorAgainAfterItCloses)
+{
+    qtTestApp();
+    Workbench bench;
+    bench.window.show();
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        bench.window.action("ID_CurveLibrary")->trigger();
+        QApplication::processEvents();
+        EXPECT_TRUE(bench.desktop.app().state().curvLibOpen);
+        ASSERT_NE(bench.window.host().frameOf(bench.desktop.libraryEditor()), nullptr);
+        EXPECT_TRUE(bench.window.host().unload(bench.desktop.libraryEditor()));
+        QApplication::processEvents();
+        EXPECT_FALSE(bench.desktop.app().state().curvLibOpen);
+    }
 }
