@@ -25,29 +25,29 @@ constexpr RockPair codePairs[7] = {{-1, -1},
                                    {Rock::Dolo, Rock::Sand},
                                    {Rock::Dolo, Rock::Lime}};
 
-// One piece of the neutron chart quadratic phi = a t^2 + b t + c.
+// One branch of the neutron chart quadratic phi = a t^2 + b t + c.
 struct Quadratic {
     double a, b, c;
     [[nodiscard]] double at(double t) const { return a * t * t + b * t + c; }
 };
 
-// A rock's chart: the lower piece up to the break, the upper piece past it. Lime switches pieces
-// at the break itself; sand and dolomite keep the lower piece at the break.
+// A rock's chart: the lower branch up to the break, the upper branch past it. Lime switches branches
+// at the break itself; sand and dolomite keep the lower branch at the break.
 struct RockChart {
     Quadratic lower, upper;
     double tBreak;
     double phiBreak;
     bool lowerIncludesBreak;
 
-    [[nodiscard]] const Quadratic& pieceForPorosity(double phi) const
+    [[nodiscard]] const Quadratic& branchForPorosity(double phi) const
     {
-        const bool lowerPiece = lowerIncludesBreak ? phi <= phiBreak : phi < phiBreak;
-        return lowerPiece ? lower : upper;
+        const bool lowerBranch = lowerIncludesBreak ? phi <= phiBreak : phi < phiBreak;
+        return lowerBranch ? lower : upper;
     }
-    [[nodiscard]] const Quadratic& pieceForVariable(double t) const
+    [[nodiscard]] const Quadratic& branchForVariable(double t) const
     {
-        const bool lowerPiece = lowerIncludesBreak ? t <= tBreak : t < tBreak;
-        return lowerPiece ? lower : upper;
+        const bool lowerBranch = lowerIncludesBreak ? t <= tBreak : t < tBreak;
+        return lowerBranch ? lower : upper;
     }
 };
 
@@ -189,12 +189,12 @@ std::optional<double> neutronMatrixConvert(float value, std::int16_t code)
         return 0.0;
     const RockPair pair = codePairs[code];
     const double phi = value;
-    const Quadratic& in = rockChart(pair.in).pieceForPorosity(phi);
+    const Quadratic& in = rockChart(pair.in).branchForPorosity(phi);
     const double discriminant = in.b * in.b - 4 * in.a * (in.c - phi);
     if (!(discriminant >= 0))
         return std::nullopt;
     const double t = (-in.b + std::sqrt(discriminant)) / (2 * in.a);
-    return finite(rockChart(pair.out).pieceForVariable(t).at(t));
+    return finite(rockChart(pair.out).branchForVariable(t).at(t));
 }
 
 } // namespace corvalet::functions

@@ -27,14 +27,14 @@ constexpr std::string_view kRule = "===";
 bool has(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
 // The last line of the file that holds more than blanks, looked for in the last tenth of the
-// file. The tail read begins inside a line as a rule; that first piece is not a whole line and
+// file. The tail read begins inside a line as a rule; that first fragment is not a whole line and
 // would give a short field count, so it is passed over, and the whole file is read when the tail
 // holds no complete line.
 bool lastNonEmptyLine(LineReader& reader, std::string& last)
 {
     const std::int64_t length = reader.size();
     const std::int64_t tailStart = std::max<std::int64_t>(platform::roundHalfEven(double(length) * 9.0 / 10.0), 1);
-    // Starting one byte early makes the first piece end exactly where a line starts at tailStart.
+    // Starting one byte early makes the first fragment end exactly where a line starts at tailStart.
     const std::int64_t from = std::max<std::int64_t>(tailStart - 1, 1);
     const auto scan = [&](std::int64_t start, bool dropFirst) {
         reader.seek(start);

@@ -136,7 +136,7 @@ TEST_F(MatrixConversionsTest, SandToLimeIterationSatisfiesTheChartEquation)
 
 TEST(NeutronMatrixConvert, ChartVariableOfOneRockGivesThePorosityOfAnother)
 {
-    // Sand 0.3 lies on the sand lower piece at t = 2.66605; lime's lower piece there gives 0.24908.
+    // Sand 0.3 lies on the sand lower branch at t = 2.66605; lime's lower branch there gives 0.24908.
     auto result = neutronMatrixConvert(0.3f, 1);
     ASSERT_TRUE(result.has_value());
     EXPECT_NEAR(*result, 0.24908, 1e-5);
@@ -160,7 +160,7 @@ TEST(NeutronMatrixConvert, ChartVariableOfOneRockGivesThePorosityOfAnother)
 
 TEST(NeutronMatrixConvert, UpperPieceAboveTheBreak)
 {
-    // A lime porosity of 0.6 is on lime's upper piece; sand's chart variable stays above the break.
+    // A lime porosity of 0.6 is on lime's upper branch; sand's chart variable stays above the break.
     const double phi = 0.6;
     const double t = (1.261 + std::sqrt(1.261 * 1.261 - 4 * 0.18149 * (2.6261 - phi))) / (2 * 0.18149);
     ASSERT_GT(t, 4.0152);

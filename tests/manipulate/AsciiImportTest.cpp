@@ -90,7 +90,7 @@ TEST(AsciiImport, GenericTables)
         {"one column has no delimiter", "1.0\r\n2.0\r\n", "", "", {{"1.0"}, {"2.0"}}},
         {"empty lines at the end do not count", "1,2\r\n3,4\r\n\r\n   \r\n", "", ",", {{"1", "2"}, {"3", "4"}}},
         // The last tenth of this file begins inside its last line: the field count comes from
-        // the whole line, not from the piece in the tail.
+        // the whole line, not from the fragment in the tail.
         {"a last line longer than the tail", "a b c\n1 2 3\n", "", " ", {{"a", "b", "c"}, {"1", "2", "3"}}},
         {"bare LF and CR line ends", "1;2\n3;4\r5;6", ";", ";", {{"1", "2"}, {"3", "4"}, {"5", "6"}}},
     };

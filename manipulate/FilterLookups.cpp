@@ -1,4 +1,4 @@
-#include "manipulate/FilterSpecial.h"
+#include "manipulate/FilterLookups.h"
 
 #include "core/AppState.h"
 #include "core/FileUtils.h"

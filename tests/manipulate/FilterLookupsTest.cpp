@@ -1,4 +1,4 @@
-#include "manipulate/FilterSpecial.h"
+#include "manipulate/FilterLookups.h"
 
 #include "core/AppState.h"
 
@@ -20,13 +20,13 @@ void write(const fs::path& path, const std::string& bytes)
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-struct FilterSpecialTest : ::testing::Test {
+struct FilterLookupsTest : ::testing::Test {
     fs::path dir;
     core::AppState state;
 
-    FilterSpecialTest()
+    FilterLookupsTest()
     {
-        dir = fs::temp_directory_path() / ("corvalet-special-" + std::to_string(std::random_device{}()));
+        dir = fs::temp_directory_path() / ("corvalet-lookups-" + std::to_string(std::random_device{}()));
         fs::create_directories(dir);
         write(dir / "wells" / "Harrow-7.las",
               "~Version\r\n VERS.  2.0 : CWLS\r\n~Well\r\n WELL.  HARROW 7 : WELL\r\n UWI .  100071302 : UNIQUE ID\r\n"
@@ -40,7 +40,7 @@ struct FilterSpecialTest : ::testing::Test {
         state.filterFile = (dir / "filters" / "my.fil").string();
         state.fileInfo[1].filePath = (dir / "wells" / "Harrow-7.las").string();
     }
-    ~FilterSpecialTest() override
+    ~FilterLookupsTest() override
     {
         std::error_code error;
         fs::remove_all(dir, error);
@@ -54,7 +54,7 @@ struct FilterSpecialTest : ::testing::Test {
     }
 };
 
-TEST_F(FilterSpecialTest, AnswersRequestsFromTablesAndHeaders)
+TEST_F(FilterLookupsTest, AnswersRequestsFromTablesAndHeaders)
 {
     const std::string table = (dir / "filters" / "ElevTable.TXT").string();
     struct Case {
@@ -87,7 +87,7 @@ TEST_F(FilterSpecialTest, AnswersRequestsFromTablesAndHeaders)
     }
 }
 
-TEST_F(FilterSpecialTest, EmptySlotOrMissingFilterAnswersNothing)
+TEST_F(FilterLookupsTest, EmptySlotOrMissingFilterAnswersNothing)
 {
     EXPECT_EQ(ask("[Key=LAS(~W:UWI)]", 2), "");
     EXPECT_EQ(ask("[Key=LAS(~W:UWI)]", 9), "");
@@ -95,7 +95,7 @@ TEST_F(FilterSpecialTest, EmptySlotOrMissingFilterAnswersNothing)
     EXPECT_EQ(ask("[File=File;Key=LAS(~W:UWI);Col=ELEV]"), "100071302") << "no default table: the item itself";
 }
 
-TEST_F(FilterSpecialTest, TableLookUpSkipsCommentsAndMatchesKeysWithoutCase)
+TEST_F(FilterLookupsTest, TableLookUpSkipsCommentsAndMatchesKeysWithoutCase)
 {
     const fs::path table = dir / "t.csv";
     write(table, "#only comments first\r\n   \r\n Key , Value \r\nalpha,1\r\nALPHA,2\r\nbeta,,3\r\n");
