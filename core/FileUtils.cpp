@@ -319,4 +319,27 @@ bool hasLasExtension(std::string_view path)
     return platform::endsWithNoCase(fileNameOfPath(path), ".las");
 }
 
+bool sameFile(const std::string& a, const std::string& b)
+{
+    auto portable = [](std::string p) {
+        std::replace(p.begin(), p.end(), '\\', '/');
+        return fs::path(p);
+    };
+    const fs::path pa = portable(a), pb = portable(b);
+    std::error_code ec;
+    if (fs::exists(pa, ec) && fs::exists(pb, ec)) {
+        const bool same = fs::equivalent(pa, pb, ec);
+        if (!ec)
+            return same;
+    }
+    ec.clear();
+    const fs::path ca = fs::weakly_canonical(fs::absolute(pa, ec), ec);
+    if (ec)
+        return pa.lexically_normal() == pb.lexically_normal();
+    const fs::path cb = fs::weakly_canonical(fs::absolute(pb, ec), ec);
+    if (ec)
+        return pa.lexically_normal() == pb.lexically_normal();
+    return ca == cb;
+}
+
 } // namespace corvalet::core

@@ -20,6 +20,9 @@ struct AppState;
 // The part after the last separator, at most 200 characters; "" for a path ending in a separator
 // or ":". The path is trimmed of blanks first.
 [[nodiscard]] std::string fileNameOfPath(std::string_view path);
+// True when both paths name the same file: the same file on disk when both exist, else the same
+// normalised absolute path ("\" read as "/"). Never a comparison of the texts.
+[[nodiscard]] bool sameFile(const std::string& a, const std::string& b);
 // True when the file name's own extension is ".las" in any case ("x.las/data" and
 // "well.las.bak" are not LAS names).
 [[nodiscard]] bool hasLasExtension(std::string_view path);

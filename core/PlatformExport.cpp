@@ -92,25 +92,6 @@ struct CurveRow {
     std::string mnem, unit, value, descr;
 };
 
-// "Same file" is decided on disk, never by comparing the texts.
-bool sameFile(const std::string& a, const std::string& b)
-{
-    auto norm = [](std::string p) {
-        std::replace(p.begin(), p.end(), '\\', '/');
-        return fs::path(p);
-    };
-    const fs::path pa = norm(a), pb = norm(b);
-    std::error_code ec;
-    if (fs::exists(pa, ec) && fs::exists(pb, ec)) {
-        const bool same = fs::equivalent(pa, pb, ec);
-        if (!ec)
-            return same;
-    }
-    const fs::path ca = fs::weakly_canonical(fs::absolute(pa, ec), ec);
-    const fs::path cb = fs::weakly_canonical(fs::absolute(pb, ec), ec);
-    return ca == cb;
-}
-
 void addLine(std::string& text, std::string_view line)
 {
     text.append(line);

@@ -143,24 +143,6 @@ ParsedCodes parseAsciiCodes(std::string_view text)
     return parsed;
 }
 
-bool sameFile(const std::string& a, const std::string& b)
-{
-    std::error_code ec;
-    const fs::path pa(a), pb(b);
-    if (fs::exists(pa, ec) && fs::exists(pb, ec)) {
-        const bool same = fs::equivalent(pa, pb, ec);
-        if (!ec)
-            return same;
-    }
-    const fs::path ca = fs::weakly_canonical(pa, ec);
-    if (ec)
-        return a == b;
-    const fs::path cb = fs::weakly_canonical(pb, ec);
-    if (ec)
-        return a == b;
-    return ca == cb;
-}
-
 Toolbox::Toolbox(core::AppState& state, Dialogs& dialogs, PointerDisplay& pointer, EventPump* pump, ToolboxHooks hooks)
     : Window("tools", toolsCaption), m_state(state), m_dialogs(dialogs), m_pointer(pointer), m_pump(pump),
       m_hooks(std::move(hooks))

@@ -4,6 +4,7 @@
 // return, and a search and replace by text or by character codes that writes a new file. The
 // search and replace runs as a job of the progress window, which calls goSearRep.
 #include "core/AppState.h"
+#include "core/FileUtils.h"
 #include "platform/BusyPointer.h"
 #include "platform/Controls.h"
 #include "platform/Dialogs.h"
@@ -65,9 +66,7 @@ struct ParsedCodes {
 // A box of character codes: blanks and digits only, numbers 1 to 255 separated by blanks.
 [[nodiscard]] ParsedCodes parseAsciiCodes(std::string_view text);
 
-// True when both paths name the same file on disk (the same file when both exist, else the
-// same normalised path).
-[[nodiscard]] bool sameFile(const std::string& a, const std::string& b);
+using core::sameFile;
 
 // What the window needs of the program around it.
 struct ToolboxHooks {

@@ -92,6 +92,20 @@ TEST(FileUtilsTest, FileExistsOnlyForRegularFiles)
     EXPECT_FALSE(fileExists(dir.file("missing.las")));
 }
 
+TEST(FileUtilsTest, SameFileIsDecidedOnDiskNotByText)
+{
+    ScratchDir dir;
+    std::filesystem::create_directories(dir.path() / "sub");
+    test::writeFile(dir.file("in.las"), "x");
+    test::writeFile(dir.file("other.las"), "y");
+    const std::string root = dir.path().string();
+    EXPECT_TRUE(sameFile(root + "/in.las", root + "/sub/../in.las"));
+    EXPECT_TRUE(sameFile(root + "/in.las", root + "\\sub\\..\\in.las"));
+    EXPECT_FALSE(sameFile(root + "/in.las", root + "/other.las"));
+    EXPECT_TRUE(sameFile(root + "/new.las", root + "/sub/../new.las")) << "neither exists yet";
+    EXPECT_FALSE(sameFile(root + "/in.las", root + "/new.las"));
+}
+
 TEST(FileUtilsTest, KillFilesDeletesExactlyWhatItIsGiven)
 {
     ScratchDir dir;
