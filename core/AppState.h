@@ -17,8 +17,10 @@ struct UnitPair {
     std::string unit;
 };
 
-// The value that marks an empty cell of the inclinometry table.
-inline constexpr float tvdEmpty = -999.25f;
+// The one internal NULL: every input's own NULL becomes it on reading, a sample is missing when it
+// equals it exactly, and empty cells of the inclinometry table hold it too.
+inline constexpr double internalNull = -999.25;
+inline constexpr float tvdEmpty = static_cast<float>(internalNull);
 
 struct AppState {
     // Run state and progress.

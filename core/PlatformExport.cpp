@@ -35,7 +35,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr double nullValue = -999.25;
+constexpr double nullValue = internalNull;
 // The ~W, ~P and MATR lines put their colon here; ~C lines use their own columns.
 constexpr int headerColonPos = 57;
 constexpr int curveDotPos = 5;

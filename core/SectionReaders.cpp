@@ -208,7 +208,7 @@ int readParamSectionNumeric(TextTable& table, const std::string& path, char lett
         table(6, row) = singleText(offset);
         const std::string& unit = table(1, row);
         const std::string& value = table(2, row);
-        if (!unit.empty() && unit != "TEXT" && !value.empty() && platform::leadingNumber(value) != -999.25) {
+        if (!unit.empty() && unit != "TEXT" && !value.empty() && platform::leadingNumber(value) != internalNull) {
             const double internal = (platform::leadingNumber(value) - offset) / (factor == 0 ? 1.0f : factor);
             table(2, row) = platform::formatMask(internal, "0.00");
         }

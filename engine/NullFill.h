@@ -2,6 +2,7 @@
 // Treatment of the missing samples of the combine run's sample array after an input was read
 // into it: gap filling by the run's technique, and clearing the rows outside a curve's depth
 // limits so that a curve contributes only inside its interval.
+#include "core/AppState.h"
 #include "core/Records.h"
 
 #include <string>
@@ -17,8 +18,8 @@ class Dialogs;
 
 namespace corvalet::engine {
 
-// The one internal NULL of the sample array; a sample is missing when it equals it exactly.
-inline constexpr double nullSample = -999.25;
+// The internal NULL as the sample array holds it.
+inline constexpr double nullSample = core::internalNull;
 
 // The "Null Fill" techniques of the output settings, with their codes.
 enum class NullFillTechnique : int { Linear = 0, FlatTop = 1, None = 2 };

@@ -9,7 +9,7 @@ namespace corvalet::functions {
 
 namespace {
 
-constexpr float nullValue = -999.25f;
+constexpr float nullValue = static_cast<float>(core::internalNull);
 
 struct RockPair {
     int in;
